@@ -1,0 +1,33 @@
+# Natively the distribution's GoogleTest package is used; the cross builds
+# compile GoogleTest from the distribution's sources with the cross compiler.
+if(CMAKE_CROSSCOMPILING)
+  set(KELVO_GTEST_SOURCE "/usr/src/googletest" CACHE PATH "GoogleTest sources")
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${KELVO_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  add_library(GTest::gtest ALIAS gtest)
+  add_library(GTest::gtest_main ALIAS gtest_main)
+else()
+  find_package(GTest REQUIRED)
+endif()
+
+include(GoogleTest)
+
+# Registers one test executable. Natively every test case becomes a CTest
+# test; under Wine each start costs about a second, so the whole executable is
+# one CTest test there. Tests that open windows share one resource lock, since
+# they share one display.
+function(kelvo_add_test name)
+  cmake_parse_arguments(ARG "WINDOWS" "" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main)
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${name} COMMAND ${name})
+    if(ARG_WINDOWS)
+      set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display)
+    endif()
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)
+  endif()
+endfunction()

@@ -1,0 +1,5 @@
+#include "app_instance.h"
+
+HINSTANCE AppInstanceHandle = nullptr;
+
+HINSTANCE AppInstance() { return AppInstanceHandle; }

@@ -1,0 +1,3 @@
+#include "loaded_modules.h"
+
+void ReleaseModule(ModuleHandle module) { FreeLibrary(module); }
