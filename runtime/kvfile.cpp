@@ -1,0 +1,91 @@
+#include "kvfile.h"
+
+#include <cstring>
+
+#include "text_line.h"
+
+namespace {
+
+// Big enough that large files move in few system calls.
+constexpr size_t FileBufferSize = 256 * 1024;
+
+const char *OpenModeText(int32_t mode)
+{
+    switch (mode) {
+    case 0:
+        return "rb";
+    case KVFILE::ReadWrite:
+        return "r+b";
+    case KVFILE::Create:
+        return "wb";
+    case KVFILE::Create | KVFILE::ReadWrite:
+        return "w+b";
+    default:
+        return nullptr;
+    }
+}
+
+}  // namespace
+
+KVFILE::~KVFILE() { Close(); }
+
+int32_t KVFILE::SeekFrom(int32_t offset, int32_t origin)
+{
+    if (handle == nullptr)
+        return 0;
+    std::fseek(handle, offset, origin);
+    return static_cast<int32_t>(std::ftell(handle));
+}
+
+int32_t KVFILE::Read(void *buffer, int32_t count)
+{
+    if (handle == nullptr || count <= 0)
+        return 0;
+    return static_cast<int32_t>(std::fread(buffer, 1, static_cast<size_t>(count), handle));
+}
+
+KVSTRING KVFILE::ReadLine()
+{
+    char piece[1040];
+    if (handle == nullptr || std::fgets(piece, LinePieceLimit + 1, handle) == nullptr)
+        return KVSTRING();
+    const int32_t length = TrimLineEnd(piece, static_cast<int32_t>(std::strlen(piece)));
+    return KVSTRING(piece, length);
+}
+
+int32_t KVFILE::Write(const void *buffer, int32_t count)
+{
+    if (handle == nullptr || count <= 0)
+        return 0;
+    return static_cast<int32_t>(std::fwrite(buffer, 1, static_cast<size_t>(count), handle));
+}
+
+void KVFILE::WriteLine(const KVSTRING &s)
+{
+    if (handle == nullptr)
+        return;
+    std::fwrite(s.Data(), 1, static_cast<size_t>(s.Len()), handle);
+    std::fputc('\n', handle);
+}
+
+uint8_t KVFILE::Open(const KVSTRING &name, int32_t mode)
+{
+    const char *modeText = OpenModeText(mode);
+    if (modeText == nullptr)
+        return 0;
+    Close();
+    handle = std::fopen(name.Data(), modeText);
+    if (handle == nullptr)
+        return 0;
+    std::setvbuf(handle, nullptr, _IOFBF, FileBufferSize);
+    return 255;
+}
+
+uint8_t KVFILE::Close()
+{
+    if (handle == nullptr)
+        return 0;
+    const int status = std::fclose(handle);
+    handle = nullptr;
+    return static_cast<uint8_t>(status);
+}
