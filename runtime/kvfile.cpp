@@ -85,7 +85,9 @@ uint8_t KVFILE::Close()
 {
     if (handle == nullptr)
         return 0;
+    // A write that failed earlier, its data lost, fails the close as well.
+    const bool writeFailed = std::ferror(handle) != 0;
     const int status = std::fclose(handle);
     handle = nullptr;
-    return static_cast<uint8_t>(status);
+    return static_cast<uint8_t>(writeFailed ? EOF : status);
 }

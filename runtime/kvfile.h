@@ -30,7 +30,8 @@ public:
     // 130 does both; returns 255 when the file is open, 0 otherwise. A file
     // still open is closed first.
     virtual uint8_t Open(const KVSTRING &name, int32_t mode);
-    // Returns 0 when the file closed cleanly (or none was open).
+    // Returns 0 when the file closed cleanly (or none was open), 255 when
+    // it did not or an earlier read or write failed.
     virtual uint8_t Close();
 
 private:

@@ -1,0 +1,29 @@
+// Reads a stream line by line, exactly as KVFILE.ReadLine delivers the
+// lines (pieces of at most LinePieceLimit characters, line ends removed, the
+// text ending at a NUL), but from a large buffer: no allocation per line.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "kvstream.h"
+
+class TextLineReader {
+public:
+    explicit TextLineReader(KVSTREAM &source);
+
+    // The next line; false at the end of the stream. The view stays valid
+    // until the next call.
+    bool Next(std::string_view &line);
+
+private:
+    // Makes at least one whole piece available, unless the stream ends first.
+    void Fill();
+
+    KVSTREAM &source;
+    std::vector<char> buffer;
+    size_t begin = 0;
+    size_t end = 0;
+    bool exhausted = false;
+};
