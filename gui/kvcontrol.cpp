@@ -1,0 +1,312 @@
+#include "kvcontrol.h"
+
+#include "app_instance.h"
+
+KVCONTROL::KVCONTROL() : Font(this), Canvas() {}
+
+KVCONTROL::KVCONTROL(KVCONTROL *parent, const KVSTRING &caption, int32_t left, int32_t top, int32_t width,
+                     int32_t height)
+    : KVCONTROL()
+{
+    SetParent(parent);
+    SetCaption(caption);
+    SetLeft(left);
+    SetTop(top);
+    SetWidth(width);
+    SetHeight(height);
+}
+
+KVCONTROL::~KVCONTROL()
+{
+    // Non-virtual on purpose: the derived parts are gone already.
+    KVCONTROL::Unregister();
+    if (Handle)
+        RestoreWindowProc();
+    if (Parent)
+        Parent->RemoveChild(this);
+    for (KVCONTROL *child = FirstChild; child; child = child->NextSibling)
+        child->Parent = nullptr;
+}
+
+void KVCONTROL::SetHandle(HWND handle) { Handle = handle; }
+
+void KVCONTROL::SetMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CurrentMessage = message;
+    CurrentWParam = wParam;
+    CurrentLParam = lParam;
+}
+
+LRESULT KVCONTROL::DefaultHandler()
+{
+    if (CurrentMessage == 0)
+        return 0;
+    const LRESULT result =
+        OldWindowProc
+            ? Lazy::CallWindowProcA(OldWindowProc, Handle, CurrentMessage, CurrentWParam, CurrentLParam)
+            : Lazy::DefWindowProcA(Handle, CurrentMessage, CurrentWParam, CurrentLParam);
+    CurrentMessage = 0;
+    return result;
+}
+
+void KVCONTROL::Fire(KvEvent &event)
+{
+    for (KVCONTROL *control = this; control; control = control->GetParent()) {
+        if (control->IsA("Form")) {
+            control->EventHandler(this, event);
+            return;
+        }
+    }
+}
+
+void KVCONTROL::AddChild(KVCONTROL *child)
+{
+    child->NextSibling = nullptr;
+    if (!FirstChild) {
+        FirstChild = child;
+        HWND active = Lazy::GetActiveWindow();
+        child->SetFocus();
+        if (active)
+            Lazy::SetActiveWindow(active);
+        return;
+    }
+    KVCONTROL *last = FirstChild;
+    while (last->NextSibling)
+        last = last->NextSibling;
+    last->NextSibling = child;
+}
+
+void KVCONTROL::RemoveChild(KVCONTROL *child)
+{
+    for (KVCONTROL **link = &FirstChild; *link; link = &(*link)->NextSibling) {
+        if (*link == child) {
+            *link = child->NextSibling;
+            child->NextSibling = nullptr;
+            return;
+        }
+    }
+}
+
+// The window style goes through the directly imported window-long functions.
+KvBool KVCONTROL::HasStyle(LONG_PTR mask) { return ToKvBool(GetWindowLongPtrA(Handle, GWL_STYLE) & mask); }
+
+void KVCONTROL::SetStyle(LONG_PTR mask, KvBool on)
+{
+    const LONG_PTR style = GetWindowLongPtrA(Handle, GWL_STYLE);
+    SetWindowLongPtrA(Handle, GWL_STYLE, on ? (style | mask) : (style & ~mask));
+}
+
+void KVCONTROL::CreateHandle(HWND parent, const KVSTRING &className, int32_t width, int32_t height, DWORD style,
+                             DWORD exStyle)
+{
+    SetHandle(Lazy::CreateWindowExA(exStyle, className.Data(), "", style, 0, 0, width, height, parent, nullptr,
+                                    AppInstance(), nullptr));
+    Lazy::SendMessageA(Handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font.GetHandle()), TRUE);
+    Register();
+    const LONG_PTR previous =
+        SetWindowLongPtrA(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LibraryWindowProc));
+    OldWindowProc = previous == reinterpret_cast<LONG_PTR>(&LibraryWindowProc)
+                        ? nullptr
+                        : reinterpret_cast<WNDPROC>(previous);
+    Lazy::SendMessageA(Handle, WM_MOVE, 0, 0);
+    Canvas.SetDC(Lazy::GetDC(Handle));
+    Canvas.SetWindow(Handle);
+    Lazy::SelectObject(Canvas.GetDC(), Font.GetHandle());
+    Lazy::UpdateWindow(Handle);
+    OnCreate();
+}
+
+void KVCONTROL::RestoreWindowProc()
+{
+    if (!OldWindowProc)
+        return;
+    SetWindowLongPtrA(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OldWindowProc));
+    OldWindowProc = nullptr;
+}
+
+void KVCONTROL::CreateWnd(HWND) {}
+
+void KVCONTROL::FocusNext()
+{
+    if (NextSibling) {
+        Lazy::SetFocus(NextSibling->GetHandle());
+        return;
+    }
+    if (!Parent)
+        return;
+    if (Parent->IsA("Form")) {
+        if (KVCONTROL *first = Parent->GetChild(1))
+            Lazy::SetFocus(first->GetHandle());
+        return;
+    }
+    Parent->FocusNext();
+}
+
+void KVCONTROL::SetFocus() { Lazy::SetFocus(Handle); }
+
+LRESULT KVCONTROL::OnClick() { return DefaultHandler(); }
+
+LRESULT KVCONTROL::OnMouseMove(uint32_t, uint32_t, uint32_t) { return DefaultHandler(); }
+
+LRESULT KVCONTROL::OnMouseDown(uint32_t, uint32_t, uint32_t, uint32_t) { return DefaultHandler(); }
+
+LRESULT KVCONTROL::OnMouseUp(uint32_t, uint32_t, uint32_t, uint32_t) { return DefaultHandler(); }
+
+LRESULT KVCONTROL::OnKeyPress(const KVSTRING &, uint32_t keyCode)
+{
+    if (keyCode == VK_TAB && TabStop && !WantTabs)
+        FocusNext();
+    return DefaultHandler();
+}
+
+LRESULT KVCONTROL::OnKeyDown(const KVSTRING &, uint32_t) { return DefaultHandler(); }
+
+LRESULT KVCONTROL::OnKeyUp(const KVSTRING &, uint32_t) { return DefaultHandler(); }
+
+LRESULT KVCONTROL::OnClose() { return DefaultHandler(); }
+
+// The window's own procedure gets the destruction messages from here on, so
+// a standard control can release what it holds.
+LRESULT KVCONTROL::OnDestroy()
+{
+    Unregister();
+    const LRESULT result = DefaultHandler();
+    RestoreWindowProc();
+    SetHandle(nullptr);
+    return result;
+}
+
+LRESULT KVCONTROL::OnPaint() { return DefaultHandler(); }
+
+LRESULT KVCONTROL::OnSetFocus()
+{
+    Focused = KvTrue;
+    return DefaultHandler();
+}
+
+LRESULT KVCONTROL::OnKillFocus()
+{
+    Focused = KvFalse;
+    return DefaultHandler();
+}
+
+void KVCONTROL::OnCreate() {}
+
+void KVCONTROL::SetParent(KVCONTROL *parent)
+{
+    if (Parent)
+        Parent->RemoveChild(this);
+    if (!Handle && parent)
+        CreateWnd(parent->GetHandle());
+    Parent = parent;
+    if (!Handle || !parent)
+        return;
+    parent->AddChild(this);
+    if (parent->GetHandle())
+        Lazy::SetParent(Handle, parent->GetHandle());
+}
+
+void KVCONTROL::Reparent(KVCONTROL *parent) { SetParent(parent); }
+
+void KVCONTROL::SetLeft(int32_t left) { Lazy::MoveWindow(Handle, left, Top, Width, Height, TRUE); }
+
+void KVCONTROL::SetTop(int32_t top) { Lazy::MoveWindow(Handle, Left, top, Width, Height, TRUE); }
+
+void KVCONTROL::SetWidth(int32_t width) { Lazy::MoveWindow(Handle, Left, Top, width, Height, TRUE); }
+
+void KVCONTROL::SetHeight(int32_t height) { Lazy::MoveWindow(Handle, Left, Top, Width, height, TRUE); }
+
+void KVCONTROL::SetCaption(const KVSTRING &caption) { Lazy::SetWindowTextA(Handle, caption.Data()); }
+
+void KVCONTROL::SetVisible(KvBool visible) { Lazy::ShowWindow(Handle, visible ? SW_SHOW : SW_HIDE); }
+
+void KVCONTROL::SetEnabled(KvBool enabled) { Lazy::EnableWindow(Handle, enabled ? TRUE : FALSE); }
+
+void KVCONTROL::SetTextColor(uint32_t color)
+{
+    Canvas.SetPenColor(color);
+    Update();
+}
+
+void KVCONTROL::SetColor(uint32_t color)
+{
+    Canvas.SetBrushColor(color);
+    Update();
+}
+
+KVCONTROL *KVCONTROL::GetParent() { return Parent; }
+
+HWND KVCONTROL::GetHandle() { return Handle; }
+
+int32_t KVCONTROL::GetLeft() { return Left; }
+
+int32_t KVCONTROL::GetTop() { return Top; }
+
+int32_t KVCONTROL::GetWidth() { return Width; }
+
+int32_t KVCONTROL::GetHeight() { return Height; }
+
+RECT KVCONTROL::ClientRect()
+{
+    RECT client = {0, 0, 0, 0};
+    Lazy::GetClientRect(Handle, &client);
+    return client;
+}
+
+int32_t KVCONTROL::GetClientWidth()
+{
+    const RECT client = ClientRect();
+    return client.right - client.left;
+}
+
+int32_t KVCONTROL::GetClientHeight()
+{
+    const RECT client = ClientRect();
+    return client.bottom - client.top;
+}
+
+KVSTRING KVCONTROL::GetCaption()
+{
+    const int length = Lazy::GetWindowTextLengthA(Handle);
+    if (length <= 0)
+        return KVSTRING();
+    KVSTRING text(length, '\0');
+    const int copied = Lazy::GetWindowTextA(Handle, text.Data(), length + 1);
+    return KVSTRING(text.Data(), copied < 0 ? 0 : copied);
+}
+
+KvBool KVCONTROL::GetVisible() { return ToKvBool(Lazy::IsWindowVisible(Handle)); }
+
+KvBool KVCONTROL::GetEnabled() { return ToKvBool(Lazy::IsWindowEnabled(Handle)); }
+
+ControlFont *KVCONTROL::GetFont() { return &Font; }
+
+KVCANVAS *KVCONTROL::GetCanvas() { return &Canvas; }
+
+int32_t KVCONTROL::GetChildCount()
+{
+    int32_t count = 0;
+    for (KVCONTROL *child = FirstChild; child; child = child->NextSibling)
+        ++count;
+    return count;
+}
+
+COLORREF KVCONTROL::GetTextColor() { return Canvas.GetPenColor(); }
+
+COLORREF KVCONTROL::GetColor() { return Canvas.GetBrushColor(); }
+
+KvBool KVCONTROL::GetFocused() { return Focused; }
+
+void KVCONTROL::EventHandler(KVCONTROL *, KvEvent &) {}
+
+KvBool KVCONTROL::IsA(const KVSTRING &className) { return ToKvBool(ToUpper(className) == "CONTROL"); }
+
+KVCONTROL *KVCONTROL::GetChild(int32_t index)
+{
+    KVCONTROL *child = FirstChild;
+    for (int32_t position = 1; child && position < index; ++position)
+        child = child->NextSibling;
+    return child;
+}
+
+void KVCONTROL::Update() { Lazy::UpdateWindow(Handle); }

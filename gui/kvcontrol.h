@@ -1,0 +1,153 @@
+// KVCONTROL, the base of every windowed control and of KVFORM. One object
+// wraps one window: it caches the window's position and size, owns a font
+// and a canvas, sits in the tree of parents and children and in the
+// registry through which the window procedure finds it, and turns messages
+// into calls of its handler hooks and into events.
+#pragma once
+
+#include <cstdint>
+
+#include "control_font.h"
+#include "events.h"
+#include "kvbool.h"
+#include "kvcanvas.h"
+#include "kvstring.h"
+#include "system_headers.h"
+
+class KVCONTROL {
+public:
+    KVCONTROL();
+    // Assigns the parent (which creates the window), then the caption and
+    // the geometry.
+    KVCONTROL(KVCONTROL *parent, const KVSTRING &caption, int32_t left, int32_t top, int32_t width,
+              int32_t height);
+    KVCONTROL(const KVCONTROL &) = delete;
+    KVCONTROL &operator=(const KVCONTROL &) = delete;
+
+    virtual void SetHandle(HWND handle);
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual void SetMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The window's own processing of the current message, at most once per
+    // message: the replaced window procedure of a subclassed control, else
+    // the system's default.
+    virtual LRESULT DefaultHandler();
+    // Hands the event to the EventHandler of the nearest enclosing form, with
+    // this control as sender; without a form the event is dropped.
+    virtual void Fire(KvEvent &event);
+    virtual void Register();
+    virtual void Unregister();
+    // The first child added gets the focus; the active window stays active.
+    virtual void AddChild(KVCONTROL *child);
+    virtual void RemoveChild(KVCONTROL *child);
+    virtual KvBool HasStyle(LONG_PTR mask);
+    virtual void SetStyle(LONG_PTR mask, KvBool on);
+    // Creates, registers and subclasses the window of a standard control.
+    virtual void CreateHandle(HWND parent, const KVSTRING &className, int32_t width, int32_t height, DWORD style,
+                              DWORD exStyle);
+    // Creates this control's window; each control class overrides it.
+    virtual void CreateWnd(HWND parent);
+    // Gives the focus to the next sibling, wrapping around within a form.
+    virtual void FocusNext();
+    virtual void SetFocus();
+    virtual LRESULT OnClick();
+    virtual LRESULT OnMouseMove(uint32_t x, uint32_t y, uint32_t shift);
+    virtual LRESULT OnMouseDown(uint32_t x, uint32_t y, uint32_t shift, uint32_t button);
+    virtual LRESULT OnMouseUp(uint32_t x, uint32_t y, uint32_t shift, uint32_t button);
+    // Tab moves the focus on unless the control keeps tabs or takes no part
+    // in Tab navigation.
+    virtual LRESULT OnKeyPress(const KVSTRING &key, uint32_t keyCode);
+    virtual LRESULT OnKeyDown(const KVSTRING &key, uint32_t keyCode);
+    virtual LRESULT OnKeyUp(const KVSTRING &key, uint32_t keyCode);
+    virtual LRESULT OnClose();
+    virtual LRESULT OnDestroy();
+    virtual LRESULT OnPaint();
+    virtual LRESULT OnSetFocus();
+    virtual LRESULT OnKillFocus();
+    virtual void OnCreate();
+    // The Parent property: moves this control into the new parent's
+    // children, creating the window on first assignment.
+    virtual void SetParent(KVCONTROL *parent);
+    virtual void Reparent(KVCONTROL *parent);
+    virtual void SetLeft(int32_t left);
+    virtual void SetTop(int32_t top);
+    virtual void SetWidth(int32_t width);
+    virtual void SetHeight(int32_t height);
+    virtual void SetCaption(const KVSTRING &caption);
+    virtual void SetVisible(KvBool visible);
+    virtual void SetEnabled(KvBool enabled);
+    virtual void SetTextColor(uint32_t color);
+    virtual void SetColor(uint32_t color);
+    virtual KVCONTROL *GetParent();
+    virtual HWND GetHandle();
+    virtual int32_t GetLeft();
+    virtual int32_t GetTop();
+    virtual int32_t GetWidth();
+    virtual int32_t GetHeight();
+    virtual int32_t GetClientWidth();
+    virtual int32_t GetClientHeight();
+    virtual KVSTRING GetCaption();
+    virtual KvBool GetVisible();
+    virtual KvBool GetEnabled();
+    virtual ControlFont *GetFont();
+    virtual KVCANVAS *GetCanvas();
+    virtual int32_t GetChildCount();
+    virtual COLORREF GetTextColor();
+    virtual COLORREF GetColor();
+    virtual KvBool GetFocused();
+    // Receives the events of the controls inside a form; forms override it.
+    virtual void EventHandler(KVCONTROL *sender, KvEvent &event);
+    // Whether this control is of the named class or derives from it; the
+    // name is compared in upper case.
+    virtual KvBool IsA(const KVSTRING &className);
+    // 1-based; an index below 1 gives the first child, past the end null.
+    virtual KVCONTROL *GetChild(int32_t index);
+    virtual void Update();
+    // A control whose window still exists leaves the registry and gives a
+    // subclassed window its own procedure back; the window stays.
+    virtual ~KVCONTROL();
+
+    // The next control of the registry, for walks of all registered controls.
+    KVCONTROL *NextInRegistry() const { return NextControl; }
+
+protected:
+    RECT ClientRect();
+    // Puts a subclassed window's own procedure back in place.
+    void RestoreWindowProc();
+
+    HWND Handle = nullptr;
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Width = 0;
+    int32_t Height = 0;
+    ControlFont Font;
+    KVCANVAS Canvas;
+    KvBool Focused = KvFalse;
+    // The enabled state kept while another form is modal.
+    KvBool SavedEnabled = KvFalse;
+    KVCONTROL *Parent = nullptr;
+    KVCONTROL *FirstChild = nullptr;
+    KVCONTROL *NextControl = nullptr;
+    KVCONTROL *NextSibling = nullptr;
+    // 0 once default processing has run for the current message.
+    UINT CurrentMessage = 0;
+    WPARAM CurrentWParam = 0;
+    LPARAM CurrentLParam = 0;
+    WNDPROC OldWindowProc = nullptr;
+    KvBool IsContainer = KvFalse;
+    KvBool WantTabs = KvFalse;
+    KvBool TabStop = KvTrue;
+
+    friend void DisableForms();
+    friend void RestoreForms();
+};
+
+// Head of the list of registered controls: the only way from a window to
+// its object.
+extern KVCONTROL *ControlRegistry;
+
+// The registered control of a window, or null.
+KVCONTROL *FindControl(HWND window);
+
+// The window procedure of the library's window class and of every
+// subclassed standard control.
+LRESULT CALLBACK LibraryWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

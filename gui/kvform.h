@@ -1,0 +1,67 @@
+// KVFORM, the top-level window of the library and the base of every form.
+// A form is a container: it forwards the focus to its first control,
+// reflects notifications and colour requests to its controls, and receives
+// every event of the controls inside it in its EventHandler.
+#pragma once
+
+#include <cstdint>
+
+#include "kvcontrol.h"
+
+// Values of SetBorderStyle.
+constexpr int32_t BorderNone = 0;
+constexpr int32_t BorderDialog = 1;
+constexpr int32_t BorderSizeable = 2;
+constexpr int32_t BorderFixedDialog = 3;
+
+// Values of SetWindowState and GetWindowState.
+constexpr int32_t WindowNormal = 0;
+constexpr int32_t WindowMaximized = 1;
+constexpr int32_t WindowMinimized = 2;
+
+class KVFORM : public KVCONTROL {
+public:
+    // Creates the hidden 400 x 300 window with an empty caption at the
+    // system's default position and fires eCreate.
+    KVFORM();
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    int32_t GetClientWidth() override;
+    int32_t GetClientHeight() override;
+    KvBool IsA(const KVSTRING &className) override;
+
+    // Loads the icon from a file; a file that cannot be loaded sets no icon.
+    virtual void SetIcon(const KVSTRING &fileName);
+    virtual void SetIconHandle(HICON icon);
+    virtual void SetBorderStyle(int32_t style);
+    virtual void SetMinimizeBox(KvBool on);
+    virtual void SetMaximizeBox(KvBool on);
+    virtual void SetControlBox(KvBool on);
+    virtual void SetClientWidth(int32_t width);
+    virtual void SetClientHeight(int32_t height);
+    virtual void SetWindowState(int32_t state);
+    virtual HICON GetIconHandle();
+    virtual int32_t GetBorderStyle();
+    virtual KvBool GetMinimizeBox();
+    virtual KvBool GetMaximizeBox();
+    virtual KvBool GetControlBox();
+    virtual int32_t GetWindowState();
+    // Destroys the window.
+    virtual void Close();
+    virtual void Show();
+    // Shows the form with every other form disabled and pumps messages
+    // until the window is destroyed; answers ModalResult.
+    virtual int32_t ShowModal();
+    virtual void Hide();
+    virtual KVFORM *GetForm();
+    virtual int32_t MessageBox(const KVSTRING &text, const KVSTRING &title, uint32_t flags);
+    // A message box titled with the form's caption.
+    virtual int32_t Message(const KVSTRING &text, uint32_t flags);
+
+protected:
+    // What ShowModal answers; form code sets it before closing the form.
+    int32_t ModalResult = 0;
+    int32_t BorderStyle = BorderNone;
+    // The left button went down in the client area and has not come up.
+    KvBool Pressed = KvFalse;
+};
