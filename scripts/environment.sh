@@ -1,0 +1,97 @@
+# Shared set-up of the test and main-job commands; sourced, not run.
+# Installs what is missing, and starts what the Windows programs need (an X
+# display and a Wine server) unless it is already there. Stops only what it
+# started, when the calling script exits.
+
+KELVO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+kelvo_packages=(cmake ninja-build g++ libgtest-dev googletest
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
+  wine wine32:i386 wine64 xvfb xdotool imagemagick
+  clang-14 libclang-rt-14-dev)
+
+kelvo_install_packages() {
+  local missing=()
+  for package in "${kelvo_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Install them as root with:" >&2
+    echo "  dpkg --add-architecture i386 && apt-get update && apt-get install -y ${missing[*]}" >&2
+    return 1
+  fi
+  echo "Installing: ${missing[*]}"
+  dpkg --add-architecture i386
+  apt-get update -q >/dev/null
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+kelvo_started_xvfb=""
+kelvo_started_wineserver=""
+
+kelvo_stop_services() {
+  if [ -n "$kelvo_started_wineserver" ]; then
+    wineserver -k 2>/dev/null || true
+  fi
+  if [ -n "$kelvo_started_xvfb" ]; then
+    kill "$kelvo_started_xvfb" 2>/dev/null || true
+    wait "$kelvo_started_xvfb" 2>/dev/null || true
+  fi
+}
+
+# A display that no other X server uses: neither its socket nor its lock exists.
+kelvo_free_display() {
+  local n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
+    n=$((n + 1))
+  done
+  echo "$n"
+}
+
+kelvo_start_display() {
+  if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
+    return 0
+  fi
+  local n
+  n=$(kelvo_free_display)
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  kelvo_started_xvfb=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do
+    [ -e "/tmp/.X11-unix/X$n" ] && return 0
+    sleep 0.1
+  done
+  echo "Xvfb did not start on display :$n" >&2
+  return 1
+}
+
+kelvo_start_wine() {
+  export WINEPREFIX="${WINEPREFIX:-$KELVO_ROOT/build/wineprefix}"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  mkdir -p "$WINEPREFIX"
+  # Keep one server alive for the whole run: each program then starts fast.
+  # A server that already runs for this prefix belongs to someone else.
+  local server
+  server="/tmp/.wine-$(id -u)/server-$(printf '%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))"
+  if [ ! -S "$server/socket" ]; then
+    wineserver -p
+    kelvo_started_wineserver=yes
+  fi
+  if [ ! -e "$WINEPREFIX/system.reg" ]; then
+    echo "Creating the Wine prefix $WINEPREFIX"
+    # Started here with no pipes: the services it leaves running would
+    # otherwise hold the output of the first test open until they end.
+    wineboot -i </dev/null >/dev/null 2>&1 || true
+  fi
+}
+
+kelvo_setup() {
+  kelvo_install_packages
+  trap kelvo_stop_services EXIT
+  kelvo_start_display
+  kelvo_start_wine
+}

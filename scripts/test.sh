@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Runs every test of the project: installs what is missing, builds every
+# preset, runs all tests (natively, under sanitizers, and the Windows builds
+# under Wine), then a short fuzzing run. Prints one summary; exits non-zero
+# on any failure.
+set -uo pipefail
+source "$(dirname "$0")/environment.sh"
+cd "$KELVO_ROOT"
+kelvo_setup || exit 1
+
+presets=(native native-asan win32 win64)
+passed=0
+failed=0
+problems=()
+
+for preset in "${presets[@]}"; do
+  echo "== $preset: configure and build"
+  if ! cmake --preset "$preset" >"build/$preset.configure.log" 2>&1; then
+    cat "build/$preset.configure.log"
+    problems+=("$preset: configure failed"); failed=$((failed + 1)); continue
+  fi
+  if ! cmake --build --preset "$preset" >"build/$preset.build.log" 2>&1; then
+    tail -n 60 "build/$preset.build.log"
+    problems+=("$preset: build failed"); failed=$((failed + 1)); continue
+  fi
+  echo "== $preset: test"
+  log="build/$preset.test.log"
+  ctest --preset "$preset" -j2 2>&1 | tee "$log" | grep -E '(\*\*\*|Failed|tests passed|tests failed)'
+  summary=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+  if [ -z "$summary" ]; then
+    problems+=("$preset: no test summary"); failed=$((failed + 1)); continue
+  fi
+  total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$summary")
+  bad=$(sed -E 's/.* ([0-9]+) tests? failed.*/\1/' <<<"$summary")
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+  [ "$bad" -eq 0 ] || problems+=("$preset: $bad failed")
+done
+
+if [ -x scripts/fuzz-kvf.sh ]; then
+  echo "== fuzz: short run"
+  if scripts/fuzz-kvf.sh 20 >build/fuzz.log 2>&1; then
+    passed=$((passed + 1))
+  else
+    tail -n 40 build/fuzz.log
+    problems+=("fuzz: failed"); failed=$((failed + 1))
+  fi
+fi
+
+echo
+for problem in "${problems[@]}"; do echo "FAILED $problem"; done
+echo "Total: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
