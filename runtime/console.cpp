@@ -47,11 +47,17 @@ console_device::Cursor CursorFor(int32_t mode)
 
 uint8_t LowByte(int32_t value) { return static_cast<uint8_t>(value & 0xFF); }
 
+// Console coordinates are 16-bit. A wider value is off every screen; cut to
+// 16 bits it would land on some unrelated cell.
+bool FitsCoordinate(int64_t value) { return value >= INT16_MIN && value <= INT16_MAX; }
+
 } // namespace
 
 void ConsoleGoto(int32_t x, int32_t y)
 {
-    console_device::MoveCursor(static_cast<int16_t>(x - 1), static_cast<int16_t>(y - 1));
+    const int64_t column = int64_t{x} - 1, row = int64_t{y} - 1;
+    if (FitsCoordinate(column) && FitsCoordinate(row))
+        console_device::MoveCursor(static_cast<int16_t>(column), static_cast<int16_t>(row));
 }
 
 void ConsoleClear()
@@ -109,8 +115,9 @@ void ConsoleSetWindow(int32_t left, int32_t top, int32_t right, int32_t bottom)
     // and left of the window, and moving it afterwards would scroll the
     // window there to keep it in view.
     ConsoleGoto(left, top);
-    console_device::SetWindow(static_cast<int16_t>(left), static_cast<int16_t>(top),
-                              static_cast<int16_t>(right), static_cast<int16_t>(bottom));
+    if (FitsCoordinate(left) && FitsCoordinate(top) && FitsCoordinate(right) && FitsCoordinate(bottom))
+        console_device::SetWindow(static_cast<int16_t>(left), static_cast<int16_t>(top),
+                                  static_cast<int16_t>(right), static_cast<int16_t>(bottom));
 }
 
 int32_t ConsolePrintLine(const char *text)

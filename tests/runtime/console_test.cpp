@@ -2,6 +2,7 @@
 // itself reports, on every platform.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -123,9 +124,10 @@ TEST_F(Console, AttributeCarriesForegroundLowAndBackgroundHigh)
     EXPECT_EQ(State().Attribute, 0x1E);
 
     // A number above 15 is stored as given but cannot touch the background.
+    ConsoleSetBackground(2);
     ConsoleSetForeground(20);
     EXPECT_EQ(ConsoleForeground, 20);
-    EXPECT_EQ(State().Attribute, 0x14);
+    EXPECT_EQ(State().Attribute, 0x24);
 }
 
 TEST_F(Console, SetAttributeTakesTheWordAsGivenAndLeavesTheColoursAlone)
@@ -175,6 +177,10 @@ TEST_F(Console, GotoOutsideTheScreenLeavesTheCursor)
     ConsoleGoto(1, 0);
     ConsoleGoto(ScratchConsole::Columns + 1, 1);
     ConsoleGoto(1, ScratchConsole::Rows + 1);
+    // Beyond 16 bits: not wrapped round onto the screen.
+    ConsoleGoto(65536 + 2, 1);
+    ConsoleGoto(1, 65536 + 2);
+    ConsoleGoto(INT32_MIN, INT32_MIN);
     EXPECT_EQ(ConsoleCursorColumn(), 4);
     EXPECT_EQ(ConsoleCursorRow(), 0);
 }

@@ -195,6 +195,11 @@ TEST_F(ScreenBuffer, SetWindowMovesTheWindowOverTheBuffer)
     EXPECT_EQ(state.Right, 20);
     EXPECT_EQ(state.Bottom, 8);
     EXPECT_EQ(state.Columns, ScratchConsole::Columns);
+
+    // A rectangle beyond 16-bit coordinates is not cut down to some other one.
+    ConsoleSetWindow(65536 + 1, 1, 65536 + 30, 10);
+    EXPECT_EQ(Info().srWindow.Left, 2);
+    EXPECT_EQ(Info().srWindow.Right, 20);
 }
 
 } // namespace
