@@ -29,17 +29,19 @@ bool Usable(HANDLE buffer)
 }
 
 // A screen buffer on the process's console. A test process may have no
-// console, or (under Wine, started without a terminal) one that has no
-// screen of its own; then it gets a console of its own, kept out of sight.
-// The standard handles stay as they were: the C runtime's streams keep
-// writing where the test runner reads.
+// console, or one that cannot make screen buffers (Wine gives a program
+// started without a terminal such a console); then, once, it gets a console
+// of its own, kept out of sight. The standard handles stay as they were: the
+// C runtime's streams keep writing where the test runner reads.
 HANDLE ScreenBufferOfOurOwn()
 {
+    static bool allocatedOne = false;
     const HANDLE buffer = NewScreenBuffer();
-    if (Usable(buffer))
+    if (Usable(buffer) || allocatedOne)
         return buffer;
     if (buffer != INVALID_HANDLE_VALUE)
         CloseHandle(buffer);
+    allocatedOne = true;
 
     const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
     const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
@@ -68,8 +70,8 @@ ScratchConsole::ScratchConsole() : parts(std::make_unique<Parts>())
 {
     parts->buffer = ScreenBufferOfOurOwn();
     if (!Usable(parts->buffer)) {
-        // Wine's consoles are windows: they need an X display.
-        ADD_FAILURE() << "no console screen buffer could be created";
+        ADD_FAILURE() << "no console screen buffer could be created (under Wine a console is a window: "
+                         "it needs an X display)";
         return;
     }
     // The window first, so that the buffer can shrink to it.
