@@ -67,7 +67,8 @@ KVSTRING &KVSTRING::operator=(KVSTRING &&other) noexcept
 KVSTRING operator+(const KVSTRING &left, const KVSTRING &right)
 {
     const int32_t total = CheckedLength(static_cast<size_t>(left.Len()) + right.Len());
-    KVSTRING result(left.Data(), total);
+    KVSTRING result(total, ' ');
+    std::memcpy(result.Data(), left.Data(), static_cast<size_t>(left.Len()));
     std::memcpy(result.Data() + left.Len(), right.Data(), static_cast<size_t>(right.Len()));
     return result;
 }
