@@ -11,6 +11,15 @@ namespace {
 
 constexpr int32_t AttributeDirectory = 0x10;
 
+// Every test ends its search, so that no directory stays open.
+class FileSearch : public testing::Test {
+protected:
+    ~FileSearch() override { FileSearchFirst(dir.File("no-such-file").c_str()); }
+
+    ScratchDirectory dir;
+
+};
+
 std::set<std::string> AllNames(const std::string &pattern)
 {
     std::set<std::string> names;
@@ -19,9 +28,8 @@ std::set<std::string> AllNames(const std::string &pattern)
     return names;
 }
 
-TEST(FileSearch, NoMatchGivesTheEmptyRecord)
+TEST_F(FileSearch, NoMatchGivesTheEmptyRecord)
 {
-    ScratchDirectory dir;
     const KVFILEINFO info = FileSearchFirst(dir.File("*.none").c_str());
     EXPECT_EQ(info.Name, "");
     EXPECT_EQ(info.Size, 0);
@@ -30,9 +38,8 @@ TEST(FileSearch, NoMatchGivesTheEmptyRecord)
     EXPECT_EQ(FileSearchFirst(dir.File("missing-directory/*").c_str()).Name, "");
 }
 
-TEST(FileSearch, WildcardsSelectNamesWithTheirSizes)
+TEST_F(FileSearch, WildcardsSelectNamesWithTheirSizes)
 {
-    ScratchDirectory dir;
     dir.Put("one.kvo", "12345");
     dir.Put("two.kvo", "");
     dir.Put("three.txt", "abc");
@@ -47,18 +54,16 @@ TEST(FileSearch, WildcardsSelectNamesWithTheirSizes)
     EXPECT_EQ(one.Attrib & AttributeDirectory, 0);
 }
 
-TEST(FileSearch, DirectoriesCarryTheirAttribute)
+TEST_F(FileSearch, DirectoriesCarryTheirAttribute)
 {
-    ScratchDirectory dir;
     std::filesystem::create_directory(dir.path / "sub");
     const KVFILEINFO sub = FileSearchFirst(dir.File("su*").c_str());
     EXPECT_EQ(sub.Name, "sub");
     EXPECT_NE(sub.Attrib & AttributeDirectory, 0);
 }
 
-TEST(FileSearch, ANewSearchEndsThePreviousOne)
+TEST_F(FileSearch, ANewSearchEndsThePreviousOne)
 {
-    ScratchDirectory dir;
     dir.Put("a1", "");
     dir.Put("a2", "");
     dir.Put("b1", "");

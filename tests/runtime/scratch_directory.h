@@ -22,7 +22,11 @@ public:
     }
     ScratchDirectory(const ScratchDirectory &) = delete;
     ScratchDirectory &operator=(const ScratchDirectory &) = delete;
-    ~ScratchDirectory() { std::filesystem::remove_all(path); }
+    ~ScratchDirectory()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
 
     // The path of `name` inside, as text for the runtime.
     std::string File(const std::string &name) const { return (path / name).string(); }

@@ -29,5 +29,11 @@ KVFILEINFO FileSearchNext()
     if (SearchHandle == 0 || SearchHandle == -1)
         return KVFILEINFO();
     _finddata_t found;
-    return Match(_findnext(SearchHandle, &found), found);
+    const int status = _findnext(SearchHandle, &found);
+    if (status != 0) {
+        // The search is over: let the directory go now.
+        _findclose(SearchHandle);
+        SearchHandle = -1;
+    }
+    return Match(status, found);
 }
