@@ -15,8 +15,8 @@ void ControlFont::Rebuild(const KVSTRING &name, int32_t size, uint32_t style)
 {
     Lazy::DeleteObject(Handle);
     Handle = Lazy::CreateFontA(-size, 0, 0, 0, (style & FontBold) ? FW_BOLD : 0, (style & FontItalic) != 0,
-                               (style & FontUnderline) != 0, (style & FontStrikeOut) != 0, OEM_CHARSET, 0,
-                               0, 0, 0, name.Data());
+                               (style & FontUnderline) != 0, (style & FontStrikeOut) != 0, OEM_CHARSET, 0, 0,
+                               0, 0, name.Data());
     if (Owner) {
         Lazy::SendMessageA(Owner->GetHandle(), WM_SETFONT, reinterpret_cast<WPARAM>(Handle), TRUE);
         Lazy::SelectObject(Owner->GetCanvas()->GetDC(), Handle);

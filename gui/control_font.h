@@ -18,7 +18,7 @@ constexpr uint32_t FontUnderline = 4;
 constexpr uint32_t FontStrikeOut = 8;
 
 class ControlFont {
-public:
+  public:
     // Starts with the stock GUI font.
     explicit ControlFont(KVCONTROL *owner);
     ControlFont(const ControlFont &) = delete;
@@ -41,7 +41,7 @@ public:
     KvBool GetUnderline() const;
     KvBool GetStrikeOut() const;
 
-private:
+  private:
     struct Description {
         KVSTRING name;
         int32_t size;

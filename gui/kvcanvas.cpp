@@ -86,8 +86,7 @@ void KVCANVAS::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
     Lazy::LineTo(DC, x2, y2);
 }
 
-template <typename Draw>
-void KVCANVAS::Hollow(Draw draw)
+template <typename Draw> void KVCANVAS::Hollow(Draw draw)
 {
     Lazy::SelectObject(DC, Lazy::GetStockObject(NULL_BRUSH));
     draw();
@@ -106,7 +105,10 @@ void KVCANVAS::FrameEllipse(int32_t x, int32_t y, int32_t rx, int32_t ry)
 
 void KVCANVAS::FrameCircle(int32_t x, int32_t y, int32_t r) { FrameEllipse(x, y, r, r); }
 
-void KVCANVAS::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) { Lazy::Rectangle(DC, x1, y1, x2, y2); }
+void KVCANVAS::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    Lazy::Rectangle(DC, x1, y1, x2, y2);
+}
 
 void KVCANVAS::Ellipse(int32_t x, int32_t y, int32_t rx, int32_t ry)
 {

@@ -15,7 +15,7 @@ constexpr uint32_t KvSystemColorFlag = 0x80000000u;
 COLORREF ResolveColor(uint32_t color);
 
 class KVCANVAS {
-public:
+  public:
     KVCANVAS();
     explicit KVCANVAS(HDC dc);
     KVCANVAS(const KVCANVAS &) = delete;
@@ -54,11 +54,10 @@ public:
     void SetWindow(HWND window) { Window = window; }
     HBRUSH GetBrush() const { return Brush; }
 
-private:
+  private:
     SIZE TextExtent(const KVSTRING &text);
     // Draws with the stock hollow brush selected, then selects Brush again.
-    template <typename Draw>
-    void Hollow(Draw draw);
+    template <typename Draw> void Hollow(Draw draw);
 
     HDC DC = nullptr;
     COLORREF PenColor = 0;

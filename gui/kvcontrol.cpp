@@ -4,9 +4,8 @@
 
 KVCONTROL::KVCONTROL() : Font(this), Canvas() {}
 
-KVCONTROL::KVCONTROL(KVCONTROL *parent, const KVSTRING &caption, int32_t left, int32_t top, int32_t width,
-                     int32_t height)
-    : KVCONTROL()
+void KVCONTROL::Place(KVCONTROL *parent, const KVSTRING &caption, int32_t left, int32_t top, int32_t width,
+                      int32_t height)
 {
     SetParent(parent);
     SetCaption(caption);
@@ -96,11 +95,11 @@ void KVCONTROL::SetStyle(LONG_PTR mask, KvBool on)
     SetWindowLongPtrA(Handle, GWL_STYLE, on ? (style | mask) : (style & ~mask));
 }
 
-void KVCONTROL::CreateHandle(HWND parent, const KVSTRING &className, int32_t width, int32_t height, DWORD style,
-                             DWORD exStyle)
+void KVCONTROL::CreateHandle(HWND parent, const KVSTRING &className, int32_t width, int32_t height,
+                             DWORD style, DWORD exStyle)
 {
-    SetHandle(Lazy::CreateWindowExA(exStyle, className.Data(), "", style, 0, 0, width, height, parent, nullptr,
-                                    AppInstance(), nullptr));
+    SetHandle(Lazy::CreateWindowExA(exStyle, className.Data(), "", style, 0, 0, width, height, parent,
+                                    nullptr, AppInstance(), nullptr));
     Lazy::SendMessageA(Handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font.GetHandle()), TRUE);
     Register();
     const LONG_PTR previous =

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "control_font.h"
 #include "events.h"
@@ -15,12 +17,8 @@
 #include "system_headers.h"
 
 class KVCONTROL {
-public:
+  public:
     KVCONTROL();
-    // Assigns the parent (which creates the window), then the caption and
-    // the geometry.
-    KVCONTROL(KVCONTROL *parent, const KVSTRING &caption, int32_t left, int32_t top, int32_t width,
-              int32_t height);
     KVCONTROL(const KVCONTROL &) = delete;
     KVCONTROL &operator=(const KVCONTROL &) = delete;
 
@@ -42,8 +40,8 @@ public:
     virtual KvBool HasStyle(LONG_PTR mask);
     virtual void SetStyle(LONG_PTR mask, KvBool on);
     // Creates, registers and subclasses the window of a standard control.
-    virtual void CreateHandle(HWND parent, const KVSTRING &className, int32_t width, int32_t height, DWORD style,
-                              DWORD exStyle);
+    virtual void CreateHandle(HWND parent, const KVSTRING &className, int32_t width, int32_t height,
+                              DWORD style, DWORD exStyle);
     // Creates this control's window; each control class overrides it.
     virtual void CreateWnd(HWND parent);
     // Gives the focus to the next sibling, wrapping around within a form.
@@ -109,7 +107,13 @@ public:
     // The next control of the registry, for walks of all registered controls.
     KVCONTROL *NextInRegistry() const { return NextControl; }
 
-protected:
+  protected:
+    // What the constructors with parent, caption and geometry do: assigns
+    // the parent (which creates the window), then the caption and the
+    // geometry. A derived class calls it at the end of its own constructor,
+    // once its CreateWnd is the one that virtual calls reach.
+    void Place(KVCONTROL *parent, const KVSTRING &caption, int32_t left, int32_t top, int32_t width,
+               int32_t height);
     RECT ClientRect();
     // Puts a subclassed window's own procedure back in place.
     void RestoreWindowProc();
@@ -139,6 +143,8 @@ protected:
 
     friend void DisableForms();
     friend void RestoreForms();
+    friend std::vector<std::pair<KVCONTROL *, KvBool>> SaveFormStates();
+    friend void RestoreFormStates(const std::vector<std::pair<KVCONTROL *, KvBool>> &states);
 };
 
 // Head of the list of registered controls: the only way from a window to

@@ -19,8 +19,8 @@ KVFORM::KVFORM()
 {
     RegisterLibraryWindowClass();
     HWND active = Lazy::GetActiveWindow();
-    SetHandle(Lazy::CreateWindowExA(0, LibraryWindowClass, "", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    400, 300, nullptr, nullptr, AppInstance(), nullptr));
+    SetHandle(Lazy::CreateWindowExA(0, LibraryWindowClass, "", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, 400, 300, nullptr, nullptr, AppInstance(), nullptr));
     Lazy::UpdateWindow(Handle);
     IsContainer = KvTrue;
     Register();
@@ -73,7 +73,8 @@ KvBool KVFORM::IsA(const KVSTRING &className)
 
 void KVFORM::SetIcon(const KVSTRING &fileName)
 {
-    SetIconHandle(static_cast<HICON>(Lazy::LoadImageA(nullptr, fileName.Data(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
+    SetIconHandle(
+        static_cast<HICON>(Lazy::LoadImageA(nullptr, fileName.Data(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
 }
 
 void KVFORM::SetIconHandle(HICON icon)
@@ -159,6 +160,9 @@ void KVFORM::Show() { SetVisible(KvTrue); }
 int32_t KVFORM::ShowModal()
 {
     HWND active = Lazy::GetActiveWindow();
+    // DisableForms overwrites the states that an enclosing modal loop saved;
+    // they are put back when this loop ends.
+    const SavedFormStates enclosing = SaveFormStates();
     DisableForms();
     SetEnabled(KvTrue);
     Show();
@@ -166,6 +170,7 @@ int32_t KVFORM::ShowModal()
         PumpMessage();
     // This form unregistered when its window went, so it is not touched.
     RestoreForms();
+    RestoreFormStates(enclosing);
     Reactivate(active);
     return ModalResult;
 }
@@ -179,4 +184,7 @@ int32_t KVFORM::MessageBox(const KVSTRING &text, const KVSTRING &title, uint32_t
     return Lazy::MessageBoxA(Handle, text.Data(), title.Data(), flags);
 }
 
-int32_t KVFORM::Message(const KVSTRING &text, uint32_t flags) { return MessageBox(text, GetCaption(), flags); }
+int32_t KVFORM::Message(const KVSTRING &text, uint32_t flags)
+{
+    return MessageBox(text, GetCaption(), flags);
+}

@@ -20,7 +20,7 @@ constexpr int32_t WindowMaximized = 1;
 constexpr int32_t WindowMinimized = 2;
 
 class KVFORM : public KVCONTROL {
-public:
+  public:
     // Creates the hidden 400 x 300 window with an empty caption at the
     // system's default position and fires eCreate.
     KVFORM();
@@ -58,7 +58,7 @@ public:
     // A message box titled with the form's caption.
     virtual int32_t Message(const KVSTRING &text, uint32_t flags);
 
-protected:
+  protected:
     // What ShowModal answers; form code sets it before closing the form.
     int32_t ModalResult = 0;
     int32_t BorderStyle = BorderNone;

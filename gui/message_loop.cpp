@@ -44,8 +44,7 @@ bool TranslateAccelerators(MSG &message)
     return false;
 }
 
-template <typename Action>
-void ForEachForm(Action action)
+template <typename Action> void ForEachForm(Action action)
 {
     for (KVCONTROL *control = ControlRegistry; control; control = control->NextInRegistry()) {
         if (control->IsA("Form"))
@@ -98,4 +97,21 @@ void DisableForms()
 void RestoreForms()
 {
     ForEachForm([](KVCONTROL &form) { form.SetEnabled(form.SavedEnabled); });
+}
+
+SavedFormStates SaveFormStates()
+{
+    SavedFormStates states;
+    ForEachForm([&](KVCONTROL &form) { states.emplace_back(&form, form.SavedEnabled); });
+    return states;
+}
+
+void RestoreFormStates(const SavedFormStates &states)
+{
+    ForEachForm([&](KVCONTROL &form) {
+        for (const auto &saved : states) {
+            if (saved.first == &form)
+                form.SavedEnabled = saved.second;
+        }
+    });
 }

@@ -4,6 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "kvbool.h"
 
 #include "system_headers.h"
 
@@ -12,11 +16,11 @@ class KVCONTROL;
 // Something with an accelerator table (a menu bar): its table is tried on
 // key messages for its form's window and the controls inside it.
 class AcceleratorOwner {
-public:
+  public:
     virtual HACCEL GetAcceleratorTable() = 0;
     virtual KVCONTROL *GetOwnerForm() = 0;
 
-protected:
+  protected:
     ~AcceleratorOwner() = default;
 };
 
@@ -41,3 +45,10 @@ void PumpMessage();
 void DisableForms();
 // Gives every registered form its saved enabled state back.
 void RestoreForms();
+
+// The saved enabled states of the registered forms, which a modal loop keeps
+// aside while a nested one overwrites them.
+using SavedFormStates = std::vector<std::pair<KVCONTROL *, KvBool>>;
+SavedFormStates SaveFormStates();
+// Puts the states back into the forms that are still registered.
+void RestoreFormStates(const SavedFormStates &states);

@@ -18,8 +18,7 @@ constexpr UINT RecalculateFrame = 0x22F;
 
 // Builds the event of a message, runs the hook and fires the event; the
 // record lives for this one message.
-template <typename Record, typename Hook>
-LRESULT HookThenFire(KVCONTROL &control, Record event, Hook hook)
+template <typename Record, typename Hook> LRESULT HookThenFire(KVCONTROL &control, Record event, Hook hook)
 {
     const LRESULT result = hook(event);
     control.Fire(event);

@@ -1,0 +1,127 @@
+#include "gui_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "app_instance.h"
+
+namespace {
+
+constexpr UINT MarkerMessage = WM_APP + 17;
+
+// Test programs start at main, not WinMain: record the instance the way the
+// windowed entry does.
+class InstanceEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override { AppInstanceHandle = GetModuleHandleA(nullptr); }
+};
+
+const auto *const Environment = ::testing::AddGlobalTestEnvironment(new InstanceEnvironment);
+
+std::map<UINT_PTR, std::function<void()>> &DelayedActions()
+{
+    static std::map<UINT_PTR, std::function<void()>> actions;
+    return actions;
+}
+
+void CALLBACK RunDelayedAction(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    auto found = DelayedActions().find(timer);
+    if (found == DelayedActions().end())
+        return;
+    std::function<void()> action = std::move(found->second);
+    DelayedActions().erase(found);
+    action();
+}
+
+void SetControlKey(bool down)
+{
+    BYTE state[256];
+    GetKeyboardState(state);
+    state[VK_CONTROL] = down ? 0x80 : 0;
+    state[VK_LCONTROL] = down ? 0x80 : 0;
+    SetKeyboardState(state);
+}
+
+} // namespace
+
+bool PumpUntil(const std::function<bool()> &done, DWORD timeoutMs)
+{
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, nullptr);
+    const DWORD start = GetTickCount();
+    while (!done() && GetTickCount() - start < timeoutMs)
+        PumpMessage();
+    KillTimer(nullptr, timer);
+    return done();
+}
+
+void AfterDelay(DWORD delayMs, std::function<void()> action)
+{
+    const UINT_PTR timer = SetTimer(nullptr, 0, delayMs, RunDelayedAction);
+    DelayedActions()[timer] = std::move(action);
+}
+
+HeldControlKey::HeldControlKey() { SetControlKey(true); }
+
+HeldControlKey::~HeldControlKey() { SetControlKey(false); }
+
+LRESULT RecorderForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = KVFORM::WindowProc(message, wParam, lParam);
+    if (message == WM_COMMAND && lParam == 0)
+        commands.push_back(wParam);
+    if (message == MarkerMessage)
+        ++markers;
+    return result;
+}
+
+void RecorderForm::EventHandler(KVCONTROL *sender, KvEvent &event)
+{
+    uint32_t keyCode = 0;
+    if (event.Event >= eKeyPress && event.Event <= eKeyUp)
+        keyCode = static_cast<KvKeyEvent &>(event).KeyCode;
+    events.push_back({event.Event, sender, keyCode});
+}
+
+void RecorderForm::Flush()
+{
+    for (int round = 0; round < 2; ++round) {
+        const int expected = markers + 1;
+        PostMessageA(GetHandle(), MarkerMessage, 0, 0);
+        ASSERT_TRUE(PumpUntil([&] { return markers >= expected; }));
+    }
+}
+
+std::vector<RecordedEvent> RecorderForm::EventsOf(std::initializer_list<int32_t> codes) const
+{
+    std::vector<RecordedEvent> chosen;
+    for (const RecordedEvent &event : events) {
+        for (int32_t code : codes) {
+            if (event.code == code)
+                chosen.push_back(event);
+        }
+    }
+    return chosen;
+}
+
+void TestEdit::CreateWnd(HWND parent)
+{
+    CreateHandle(parent, "edit", 120, 20, WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+                 WS_EX_CLIENTEDGE);
+}
+
+LRESULT TestEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    messages.push_back(message);
+    return KVCONTROL::WindowProc(message, wParam, lParam);
+}
+
+void Activate(KVFORM &form)
+{
+    form.Show();
+    SetForegroundWindow(form.GetHandle());
+    SetActiveWindow(form.GetHandle());
+    PumpUntil([&] { return GetActiveWindow() == form.GetHandle(); }, 1000);
+}

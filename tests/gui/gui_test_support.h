@@ -1,0 +1,68 @@
+// Helpers of the GUI tests: real windows, real messages, pumped through the
+// library's own message loop with a time limit.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "kvform.h"
+#include "message_loop.h"
+
+// Pumps messages until `done` answers true or `timeoutMs` passes; answers
+// `done`. A thread timer keeps the loop awake.
+bool PumpUntil(const std::function<bool()> &done, DWORD timeoutMs = 3000);
+
+// Runs `action` once, from the message loop, after `delayMs`.
+void AfterDelay(DWORD delayMs, std::function<void()> action);
+
+// Sets or clears the Ctrl key in the thread's keyboard state, which posted
+// key messages do not carry.
+class HeldControlKey {
+  public:
+    HeldControlKey();
+    ~HeldControlKey();
+};
+
+struct RecordedEvent {
+    int32_t code;
+    KVCONTROL *sender;
+    uint32_t keyCode;
+};
+
+// A form that records its events and the commands its window receives.
+class RecorderForm : public KVFORM {
+  public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void EventHandler(KVCONTROL *sender, KvEvent &event) override;
+
+    // Posts markers behind everything queued so far (and behind the
+    // characters that translating it adds) and pumps until they arrive.
+    void Flush();
+    // The recorded events with one of `codes`, in order.
+    std::vector<RecordedEvent> EventsOf(std::initializer_list<int32_t> codes) const;
+    void SetModalResult(int32_t result) { ModalResult = result; }
+    KvBool IsPressed() const { return Pressed; }
+
+    std::vector<RecordedEvent> events;
+    std::vector<WPARAM> commands;
+
+  private:
+    int markers = 0;
+};
+
+// A standard edit control, subclassed by the library, that records the
+// messages that reach it.
+class TestEdit : public KVCONTROL {
+  public:
+    void CreateWnd(HWND parent) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void SetTabStop(KvBool on) { TabStop = on; }
+    void SetWantTabs(KvBool on) { WantTabs = on; }
+    WNDPROC GetOldWindowProc() const { return OldWindowProc; }
+
+    std::vector<UINT> messages;
+};
+
+// Shows the form and makes it the active, foreground window.
+void Activate(KVFORM &form);
