@@ -11,7 +11,13 @@ constexpr size_t ChunkSize = 1 << 20;
 
 }  // namespace
 
-TextLineReader::TextLineReader(KVSTREAM &source) : source(source), buffer(ChunkSize + LinePieceLimit) {}
+// A small stream gets a buffer of its own size.
+TextLineReader::TextLineReader(KVSTREAM &source)
+    : source(source),
+      buffer(std::min(ChunkSize, static_cast<size_t>(std::max(source.Size() - source.Position(), 0))) +
+             LinePieceLimit)
+{
+}
 
 void TextLineReader::Fill()
 {
