@@ -24,105 +24,76 @@ constexpr std::string_view ClassEnd = "\t\tEND SELECT\n"
 ClassWriter::ClassWriter(KVSTREAM &output)
     : output(output), constructorText(TextCapacity, TextCapacity), dispatchText(TextCapacity, TextCapacity)
 {
-    text = DispatchHead;
+    *this << DispatchHead;
     Flush(dispatchText);
 }
 
 void ClassWriter::Flush(KVSTREAM &stream)
 {
-    const int32_t length = static_cast<int32_t>(text.size());
+    const int32_t length = static_cast<int32_t>(textLength);
     if (stream.Write(text.data(), length) != length)
         failed = true;
-    text.clear();
+    textLength = 0;
 }
 
 void ClassWriter::Header()
 {
-    text = HeaderText;
+    *this << HeaderText;
     Flush(output);
 }
 
 void ClassWriter::PassThrough(std::string_view line)
 {
-    text += '\t';
-    text += line;
-    text += '\n';
+    *this << "\t" << line << "\n";
     Flush(output);
 }
 
 void ClassWriter::ClassHead(std::string_view formName)
 {
-    text += "DECLARE CLASS Kv";
-    text += formName;
-    text += "\n\nDIM ^";
-    text += formName;
-    text += " AS Kv";
-    text += formName;
-    text += "\n\nCLASS Kv";
-    text += formName;
-    text += " EXTENDS KvForm\n";
+    *this << "DECLARE CLASS Kv" << formName << "\n\nDIM ^" << formName << " AS Kv" << formName << "\n\nCLASS Kv" << formName << " EXTENDS KvForm\n";
     Flush(output);
-    text += "\n\tCONSTRUCTOR Kv";
-    text += formName;
-    text += '\n';
+    *this << "\n\tCONSTRUCTOR Kv" << formName << "\n";
     Flush(constructorText);
 }
 
 void ClassWriter::Control(std::string_view declaration, std::string_view name, std::string_view parent)
 {
     PassThrough(declaration);
-    text += "\t\t' ";
-    text += name;
-    text += "\n\t\t";
-    text += name;
+    *this << "\t\t' " << name << "\n\t\t" << name;
     if (parent.empty()) {
-        text += ".Parent = Self\n";
+        *this << ".Parent = Self\n";
     } else {
-        text += ".Parent = &";
-        text += parent;
-        text += '\n';
+        *this << ".Parent = &" << parent << "\n";
     }
     Flush(constructorText);
-    text += "\t\tCASE &";
-    text += name;
-    text += '\n';
+    *this << "\t\tCASE &" << name << "\n";
     Flush(dispatchText);
 }
 
 void ClassWriter::Property(std::string_view owner, std::string_view line)
 {
-    text += "\t\t";
-    text += owner;
-    text += '.';
-    text += line;
-    text += '\n';
+    *this << "\t\t" << owner << "." << line << "\n";
     Flush(constructorText);
 }
 
 void ClassWriter::EventHandler(std::string_view event, std::string_view handler, std::string_view recordClass)
 {
-    text += "\t\t\tIF Event.Event = ";
-    text += event;
-    text += " THEN ";
-    text += handler;
-    text += "(^([";
-    text += recordClass;
-    text += "^] Event))\n";
+    *this << "\t\t\tIF Event.Event = " << event << " THEN " << handler << "(^([" << recordClass << "^] Event))\n";
     Flush(dispatchText);
 }
 
 void ClassWriter::FinishConstructor()
 {
     constructorText.CopyTo(output);
-    text = ConstructorEnd;
+    *this << ConstructorEnd;
     Flush(output);
 }
 
 void ClassWriter::FinishClass()
 {
-    text = "\n\n";
+    *this << "\n\n";
     Flush(output);
     dispatchText.CopyTo(output);
-    text = ClassEnd;
+    *this << ClassEnd;
     Flush(output);
 }

@@ -3,7 +3,8 @@
 // which join the output at the form's END and at the end of the input.
 #pragma once
 
-#include <string>
+#include <cstring>
+#include <vector>
 #include <string_view>
 
 #include "kvmemorystream.h"
@@ -34,9 +35,20 @@ private:
     // Sends the assembled `text` to `stream`.
     void Flush(KVSTREAM &stream);
 
+    // Appends to `text`; the buffer only grows, so a line costs no allocation.
+    ClassWriter &operator<<(std::string_view part)
+    {
+        if (part.size() > text.size() - textLength)
+            text.resize(2 * (textLength + part.size()));
+        std::memcpy(text.data() + textLength, part.data(), part.size());
+        textLength += part.size();
+        return *this;
+    }
+
     KVSTREAM &output;
     KVMEMORYSTREAM constructorText;
     KVMEMORYSTREAM dispatchText;
-    std::string text;  // the piece being assembled, reused for every line
+    std::vector<char> text;  // the piece being assembled, reused for every line
+    size_t textLength = 0;
     bool failed = false;
 };

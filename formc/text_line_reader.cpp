@@ -19,6 +19,12 @@ TextLineReader::TextLineReader(KVSTREAM &source)
 {
 }
 
+size_t TextLineReader::FindNul(size_t from) const
+{
+    const void *nul = std::memchr(buffer.data() + from, '\0', end - from);
+    return nul == nullptr ? end : static_cast<size_t>(static_cast<const char *>(nul) - buffer.data());
+}
+
 void TextLineReader::Fill()
 {
     if (exhausted || end - begin >= static_cast<size_t>(LinePieceLimit))
@@ -26,6 +32,7 @@ void TextLineReader::Fill()
     std::memmove(buffer.data(), buffer.data() + begin, end - begin);
     end -= begin;
     begin = 0;
+    firstNul = 0;
     while (end < buffer.size()) {
         const int32_t count = source.Read(buffer.data() + end, static_cast<int32_t>(buffer.size() - end));
         if (count <= 0) {
@@ -34,6 +41,7 @@ void TextLineReader::Fill()
         }
         end += static_cast<size_t>(count);
     }
+    firstNul = FindNul(0);
 }
 
 bool TextLineReader::Next(std::string_view &line)
@@ -41,14 +49,18 @@ bool TextLineReader::Next(std::string_view &line)
     Fill();
     if (begin == end)
         return false;
-    char *piece = buffer.data() + begin;
-    const size_t window = std::min(end - begin, static_cast<size_t>(LinePieceLimit));
+    const size_t start = begin;
+    char *piece = buffer.data() + start;
+    const size_t window = std::min(end - start, static_cast<size_t>(LinePieceLimit));
     const void *lineFeed = std::memchr(piece, '\n', window);
-    const size_t length = lineFeed == nullptr ? window : static_cast<size_t>(static_cast<const char *>(lineFeed) - piece) + 1;
-    begin += length;
-    // C text: a NUL ends what the line holds.
-    const void *nul = std::memchr(piece, '\0', length);
-    const size_t text = nul == nullptr ? length : static_cast<size_t>(static_cast<const char *>(nul) - piece);
+    const size_t length =
+        lineFeed == nullptr ? window : static_cast<size_t>(static_cast<const char *>(lineFeed) - piece) + 1;
+    begin = start + length;
+    // C text: a NUL ends what the line holds. The buffer is searched for NULs
+    // once, not every line.
+    if (firstNul < start)
+        firstNul = FindNul(start);
+    const size_t text = std::min(firstNul, begin) - start;
     line = std::string_view(piece, static_cast<size_t>(TrimLineEnd(piece, static_cast<int32_t>(text))));
     return true;
 }

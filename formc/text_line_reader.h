@@ -20,10 +20,13 @@ public:
 private:
     // Makes at least one whole piece available, unless the stream ends first.
     void Fill();
+    // The first NUL at or after `from`, or the end of the data.
+    size_t FindNul(size_t from) const;
 
     KVSTREAM &source;
     std::vector<char> buffer;
     size_t begin = 0;
     size_t end = 0;
     bool exhausted = false;
+    size_t firstNul = 0;  // the first NUL at or after the current line, or `end`
 };
