@@ -7,6 +7,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <cstdarg>
 #include <cstdio>
 
 #include "console_device.h"
@@ -40,9 +41,13 @@ bool IsTerminal()
     return TerminalSize(columns, rows);
 }
 
-template <typename... Values> void Send(const char *format, Values... values)
+// printf-style, so that every escape sequence's format is checked.
+__attribute__((format(printf, 1, 2))) void Send(const char *format, ...)
 {
-    std::fprintf(stdout, format, values...);
+    va_list values;
+    va_start(values, format);
+    std::vfprintf(stdout, format, values);
+    va_end(values);
     std::fflush(stdout);
 }
 
