@@ -191,6 +191,26 @@ TEST(ControlEvents, FocusEventsAndTheFirstChildTakingTheFocus)
     EXPECT_EQ(GetFocus(), edit.GetHandle());
 }
 
+TEST(ControlEvents, PaintAndResizeRaiseTheirEventsAndCreateStaysWithTheBaseForm)
+{
+    RecorderForm form;
+    // The form's constructor fired eCreate while the object was still a
+    // KVFORM, whose handler ignores it.
+    EXPECT_TRUE(form.EventsOf({eCreate}).empty());
+    Activate(form);
+    form.Flush();
+    form.events.clear();
+    InvalidateRect(form.GetHandle(), nullptr, TRUE);
+    UpdateWindow(form.GetHandle());
+    form.SetWidth(form.GetWidth() + 10);
+    const auto events = form.EventsOf({ePaint, eResize});
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].code, ePaint);
+    EXPECT_EQ(events[1].code, eResize);
+    EXPECT_EQ(events[0].sender, &form);
+    EXPECT_EQ(events[1].sender, &form);
+}
+
 TEST(ControlEvents, DestroyIsRaisedWhileRegisteredThenOnlyDefaultProcessing)
 {
     auto form = std::make_unique<RecorderForm>();
