@@ -26,16 +26,16 @@ extern char **environ;
 namespace {
 
 struct RunResult {
-    double seconds;     // wall-clock time
-    double cpuSeconds;  // user and system time of the program
+    double seconds;    // wall-clock time
+    double cpuSeconds; // user and system time of the program
     double peakMegabytes;
 };
 
 // Runs `argv` with standard output to `outputPath`; the best of `times` runs.
 // `removed` is deleted before each run, so that no run pays for truncating
 // the previous run's output.
-RunResult Run(const std::vector<std::string> &argv, const std::string &outputPath, const std::string &directory,
-              const std::string &removed, int times)
+RunResult Run(const std::vector<std::string> &argv, const std::string &outputPath,
+              const std::string &directory, const std::string &removed, int times)
 {
     RunResult best{1e30, 1e30, 0};
     for (int k = 0; k < times; ++k) {
@@ -57,7 +57,8 @@ RunResult Run(const std::vector<std::string> &argv, const std::string &outputPat
         int status = 0;
         rusage usage{};
         wait4(child, &status, 0, &usage);
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         posix_spawn_file_actions_destroy(&actions);
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
             std::fprintf(stderr, "%s failed\n", args[0]);
@@ -133,6 +134,7 @@ struct Measurement {
     RunResult kvf;
     RunResult cat;
     double budgetMegabytes;
+    double outputMegabytes;
 };
 
 Measurement Measure(const std::string &kvf, const std::string &directory, size_t bytes)
@@ -144,12 +146,14 @@ Measurement Measure(const std::string &kvf, const std::string &directory, size_t
     const std::string copy = directory + "/" + name + ".copy";
     m.cat = Run({"cat", name}, copy, directory, copy, 5);
     m.kvf = Run({kvf, name}, directory + "/console.txt", directory, directory + "/" + name + ".kv", 5);
-    m.budgetMegabytes = 2.0 * static_cast<double>(HeldTextBytes(ReadFile(directory + "/" + name + ".kv"))) / (1 << 20) + 16;
+    const std::string output = ReadFile(directory + "/" + name + ".kv");
+    m.outputMegabytes = static_cast<double>(output.size()) / (1 << 20);
+    m.budgetMegabytes = 2.0 * static_cast<double>(HeldTextBytes(output)) / (1 << 20) + 16;
     std::remove((directory + "/" + name + ".copy").c_str());
     return m;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -162,22 +166,30 @@ int main(int argc, char **argv)
     const Measurement single = Measure(kvf, directory, megabytes << 20);
     const Measurement twice = Measure(kvf, directory, (2 * megabytes) << 20);
 
-    std::printf("| Form | Controls | kvf | kvf MB/s | kvf CPU | cat | cat MB/s | kvf / cat | kvf peak memory | budget |\n");
-    std::printf("|---|---|---|---|---|---|---|---|---|---|\n");
+    std::printf("| Form | Controls | Output | kvf | kvf MB/s | kvf CPU | cat | cat MB/s | kvf / cat | kvf "
+                "peak memory "
+                "| budget |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
     for (const Measurement *m : {&single, &twice}) {
-        std::printf("| %.0f MB | %zu | %.3f s | %.0f | %.3f s | %.3f s | %.0f | %.2f | %.0f MB | %.0f MB |\n",
-                    m->megabytes, m->controls, m->kvf.seconds, m->megabytes / m->kvf.seconds, m->kvf.cpuSeconds,
-                    m->cat.seconds, m->megabytes / m->cat.seconds, m->kvf.seconds / m->cat.seconds,
-                    m->kvf.peakMegabytes, m->budgetMegabytes);
+        std::printf("| %.0f MB | %zu | %.0f MB | %.3f s | %.0f | %.3f s | %.3f s | %.0f | %.2f | %.0f MB | "
+                    "%.0f MB |\n",
+                    m->megabytes, m->controls, m->outputMegabytes, m->kvf.seconds,
+                    m->megabytes / m->kvf.seconds, m->kvf.cpuSeconds, m->cat.seconds,
+                    m->megabytes / m->cat.seconds, m->kvf.seconds / m->cat.seconds, m->kvf.peakMegabytes,
+                    m->budgetMegabytes);
     }
     const double scaling = twice.kvf.seconds / single.kvf.seconds;
     std::printf("\nDoubling the form multiplies kvf's time by %.2f (input %.2f times larger).\n", scaling,
                 twice.megabytes / single.megabytes);
-    const bool fast = single.megabytes / single.kvf.seconds >= 150 && twice.megabytes / twice.kvf.seconds >= 150;
-    const bool memory = single.kvf.peakMegabytes <= single.budgetMegabytes && twice.kvf.peakMegabytes <= twice.budgetMegabytes;
+    const bool fast =
+        single.megabytes / single.kvf.seconds >= 150 && twice.megabytes / twice.kvf.seconds >= 150;
+    const bool memory = single.kvf.peakMegabytes <= single.budgetMegabytes &&
+                        twice.kvf.peakMegabytes <= twice.budgetMegabytes;
     const bool linear = scaling <= 1.1 * twice.megabytes / single.megabytes;
     std::printf("\nAt least 150 MB/s: %s. Within the memory budget: %s. Linear: %s. Under 5 times cat: %s.\n",
                 fast ? "yes" : "NO", memory ? "yes" : "NO", linear ? "yes" : "NO",
-                single.kvf.seconds < 5 * single.cat.seconds && twice.kvf.seconds < 5 * twice.cat.seconds ? "yes" : "no");
+                single.kvf.seconds < 5 * single.cat.seconds && twice.kvf.seconds < 5 * twice.cat.seconds
+                    ? "yes"
+                    : "no");
     return fast && memory && linear ? 0 : 1;
 }

@@ -19,7 +19,7 @@ constexpr std::string_view ClassEnd = "\t\tEND SELECT\n"
                                       "\tEND SUB\n"
                                       "END CLASS\n";
 
-}  // namespace
+} // namespace
 
 ClassWriter::ClassWriter(KVSTREAM &output)
     : output(output), constructorText(TextCapacity, TextCapacity), dispatchText(TextCapacity, TextCapacity)
@@ -50,7 +50,8 @@ void ClassWriter::PassThrough(std::string_view line)
 
 void ClassWriter::ClassHead(std::string_view formName)
 {
-    *this << "DECLARE CLASS Kv" << formName << "\n\nDIM ^" << formName << " AS Kv" << formName << "\n\nCLASS Kv" << formName << " EXTENDS KvForm\n";
+    *this << "DECLARE CLASS Kv" << formName << "\n\nDIM ^" << formName << " AS Kv" << formName
+          << "\n\nCLASS Kv" << formName << " EXTENDS KvForm\n";
     Flush(output);
     *this << "\n\tCONSTRUCTOR Kv" << formName << "\n";
     Flush(constructorText);
@@ -78,7 +79,8 @@ void ClassWriter::Property(std::string_view owner, std::string_view line)
 
 void ClassWriter::EventHandler(std::string_view event, std::string_view handler, std::string_view recordClass)
 {
-    *this << "\t\t\tIF Event.Event = " << event << " THEN " << handler << "(^([" << recordClass << "^] Event))\n";
+    *this << "\t\t\tIF Event.Event = " << event << " THEN " << handler << "(^([" << recordClass
+          << "^] Event))\n";
     Flush(dispatchText);
 }
 

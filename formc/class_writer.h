@@ -4,14 +4,14 @@
 #pragma once
 
 #include <cstring>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 #include "kvmemorystream.h"
 #include "kvstream.h"
 
 class ClassWriter {
-public:
+  public:
     explicit ClassWriter(KVSTREAM &output);
 
     // The header comment lines.
@@ -31,7 +31,7 @@ public:
     // True once any write has come short.
     bool Failed() const { return failed; }
 
-private:
+  private:
     // Sends the assembled `text` to `stream`.
     void Flush(KVSTREAM &stream);
 
@@ -48,7 +48,7 @@ private:
     KVSTREAM &output;
     KVMEMORYSTREAM constructorText;
     KVMEMORYSTREAM dispatchText;
-    std::vector<char> text;  // the piece being assembled, reused for every line
+    std::vector<char> text; // the piece being assembled, reused for every line
     size_t textLength = 0;
     bool failed = false;
 };

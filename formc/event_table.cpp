@@ -12,7 +12,7 @@ void UpperCaseInto(std::string &target, std::string_view text)
         c = UpperCase(c);
 }
 
-}  // namespace
+} // namespace
 
 EventTableLoad EventTable::Load(KVSTREAM &source)
 {

@@ -11,14 +11,14 @@
 #include "kvstream.h"
 
 struct EventSlot {
-    std::string Name;         // as written in the table
-    std::string RecordClass;  // the text after the first colon
+    std::string Name;        // as written in the table
+    std::string RecordClass; // the text after the first colon
 };
 
 enum class EventTableLoad { Loaded, BadFormat };
 
 class EventTable {
-public:
+  public:
     // Adds the events of `source`; BadFormat at the first non-blank line
     // without a colon.
     EventTableLoad Load(KVSTREAM &source);
@@ -29,7 +29,7 @@ public:
 
     const std::vector<EventSlot> &Slots() const { return slots; }
 
-private:
+  private:
     void Add(std::string_view name, std::string_view recordClass);
 
     std::vector<EventSlot> slots;

@@ -16,7 +16,7 @@ constexpr const char *PropertyOutsideForm = "property assignment outside of the 
 constexpr const char *MissingEnd = "missing END";
 constexpr const char *CannotCreateOutput = "cannot create output file";
 constexpr const char *CannotWriteOutput = "cannot write output file";
-}  // namespace FormMessage
+} // namespace FormMessage
 
 // An error found in a form file: its message and the line it belongs to (0
 // when it belongs to none).

@@ -32,7 +32,10 @@ const char *FormNesting::Close()
     return nullptr;
 }
 
-const char *FormNesting::CheckProperty() const { return depth == 0 ? FormMessage::PropertyOutsideForm : nullptr; }
+const char *FormNesting::CheckProperty() const
+{
+    return depth == 0 ? FormMessage::PropertyOutsideForm : nullptr;
+}
 
 const char *FormNesting::CheckEventHandler() const
 {

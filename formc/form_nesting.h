@@ -10,7 +10,7 @@
 #include <string_view>
 
 class FormNesting {
-public:
+  public:
     // The form at level 1 and up to 31 levels of controls.
     static constexpr int32_t MaximumDepth = 32;
 
@@ -28,7 +28,7 @@ public:
     const std::string &Owner() const { return owners[static_cast<size_t>(depth)]; }
     const std::string &Parent() const { return owners[static_cast<size_t>(depth - 1)]; }
 
-private:
+  private:
     int32_t depth = 0;
     std::array<std::string, MaximumDepth + 1> owners;
     std::string formName;

@@ -27,7 +27,7 @@ void LoadEventTable(EventTable &events)
     }
 }
 
-}  // namespace
+} // namespace
 
 void KvMain()
 {

@@ -22,8 +22,8 @@ LineMarks FindMarks(std::string_view line)
     for (size_t k = 0; k < n; ++k) {
         const char c = line[k];
         if (c == ' ') {
-            if (marks.as == None && k + 3 < n && UpperCase(line[k + 1]) == 'A' && UpperCase(line[k + 2]) == 'S' &&
-                line[k + 3] == ' ')
+            if (marks.as == None && k + 3 < n && UpperCase(line[k + 1]) == 'A' &&
+                UpperCase(line[k + 2]) == 'S' && line[k + 3] == ' ')
                 marks.as = k;
         } else if (c == '=') {
             marks.equals = true;
@@ -34,7 +34,7 @@ LineMarks FindMarks(std::string_view line)
     return marks;
 }
 
-}  // namespace
+} // namespace
 
 Statement ClassifyLine(std::string_view line, bool formDone)
 {

@@ -6,12 +6,12 @@
 #include <string_view>
 
 enum class StatementKind {
-    PassThrough,         // after the form, or a comment (') or $ line
-    End,                 // END, in any case
-    FormDeclaration,     // Name AS FORM
-    ControlDeclaration,  // Name AS Type
-    Property,            // holds an equals sign
-    EventHandler,        // Event: Handler
+    PassThrough,        // after the form, or a comment (') or $ line
+    End,                // END, in any case
+    FormDeclaration,    // Name AS FORM
+    ControlDeclaration, // Name AS Type
+    Property,           // holds an equals sign
+    EventHandler,       // Event: Handler
     Blank,
     Unknown,
 };

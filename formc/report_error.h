@@ -8,4 +8,5 @@
 
 // Prints "Error in file 'NAME' at line #N: MESSAGE" (no line part when
 // `line` is 0) and ends the program with `status`.
-[[noreturn]] void ReportError(const KVSTRING &message, const KVSTRING &fileName, int32_t line, uint8_t status);
+[[noreturn]] void ReportError(const KVSTRING &message, const KVSTRING &fileName, int32_t line,
+                              uint8_t status);

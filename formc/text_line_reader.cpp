@@ -9,7 +9,7 @@ namespace {
 
 constexpr size_t ChunkSize = 1 << 20;
 
-}  // namespace
+} // namespace
 
 // A small stream gets a buffer of its own size.
 TextLineReader::TextLineReader(KVSTREAM &source)

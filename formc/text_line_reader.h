@@ -10,14 +10,14 @@
 #include "kvstream.h"
 
 class TextLineReader {
-public:
+  public:
     explicit TextLineReader(KVSTREAM &source);
 
     // The next line; false at the end of the stream. The view stays valid
     // until the next call.
     bool Next(std::string_view &line);
 
-private:
+  private:
     // Makes at least one whole piece available, unless the stream ends first.
     void Fill();
     // The first NUL at or after `from`, or the end of the data.
@@ -28,5 +28,5 @@ private:
     size_t begin = 0;
     size_t end = 0;
     bool exhausted = false;
-    size_t firstNul = 0;  // the first NUL at or after the current line, or `end`
+    size_t firstNul = 0; // the first NUL at or after the current line, or `end`
 };

@@ -10,7 +10,7 @@ namespace {
 
 // One translation: the line count, the nesting and the writer.
 class FormTranslation {
-public:
+  public:
     FormTranslation(KVSTREAM &output, const EventTable &events) : events(events), writer(output) {}
 
     std::optional<FormError> Run(KVSTREAM &input)
@@ -33,7 +33,7 @@ public:
         return std::nullopt;
     }
 
-private:
+  private:
     // Returns the error message of the line, or null.
     const char *Translate(std::string_view line)
     {
@@ -56,7 +56,8 @@ private:
         case StatementKind::ControlDeclaration:
             if (const char *message = nesting.OpenControl(statement.left))
                 return message;
-            writer.Control(line, statement.left, nesting.Depth() == 2 ? std::string_view() : nesting.Parent());
+            writer.Control(line, statement.left,
+                           nesting.Depth() == 2 ? std::string_view() : nesting.Parent());
             return nullptr;
         case StatementKind::Property:
             if (const char *message = nesting.CheckProperty())
@@ -90,7 +91,7 @@ private:
     int32_t lineNumber = 0;
 };
 
-}  // namespace
+} // namespace
 
 std::optional<FormError> TranslateForm(KVSTREAM &input, KVSTREAM &output, const EventTable &events)
 {

@@ -8,9 +8,9 @@
 #include "kvstring.h"
 
 struct KVFILEINFO {
-    KVSTRING Name;       // empty when there is no (further) match
-    int32_t Size = 0;    // bytes
-    int32_t Attrib = 0;  // the C runtime's attribute bits (_A_SUBDIR, _A_RDONLY, ...)
+    KVSTRING Name;      // empty when there is no (further) match
+    int32_t Size = 0;   // bytes
+    int32_t Attrib = 0; // the C runtime's attribute bits (_A_SUBDIR, _A_RDONLY, ...)
 };
 
 KVFILEINFO FileSearchFirst(const KVSTRING &pattern);

@@ -25,7 +25,7 @@ const char *OpenModeText(int32_t mode)
     }
 }
 
-}  // namespace
+} // namespace
 
 KVFILE::~KVFILE() { Close(); }
 

@@ -9,7 +9,7 @@
 #include "kvstream.h"
 
 class KVFILE : public KVSTREAM {
-public:
+  public:
     // Open modes; they combine.
     static constexpr int32_t ReadWrite = 2;
     static constexpr int32_t Create = 128;
@@ -34,6 +34,6 @@ public:
     // it did not or an earlier read or write failed.
     virtual uint8_t Close();
 
-private:
+  private:
     std::FILE *handle = nullptr;
 };

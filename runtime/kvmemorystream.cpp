@@ -9,12 +9,14 @@ namespace {
 
 constexpr int64_t MaximumCapacity = std::numeric_limits<int32_t>::max();
 
-int32_t ClampPosition(int64_t target) { return static_cast<int32_t>(std::clamp<int64_t>(target, 0, MaximumCapacity)); }
+int32_t ClampPosition(int64_t target)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(target, 0, MaximumCapacity));
+}
 
-}  // namespace
+} // namespace
 
-KVMEMORYSTREAM::KVMEMORYSTREAM(int32_t initialCapacity, int32_t growthStep)
-    : growth(std::max(growthStep, 1))
+KVMEMORYSTREAM::KVMEMORYSTREAM(int32_t initialCapacity, int32_t growthStep) : growth(std::max(growthStep, 1))
 {
     const int32_t wanted = std::max(initialCapacity, 0);
     buffer = static_cast<char *>(std::calloc(static_cast<size_t>(wanted) + 1, 1));
@@ -86,8 +88,8 @@ void KVMEMORYSTREAM::CopyTo(KVSTREAM &destination)
 // grows at least geometrically.
 bool KVMEMORYSTREAM::Grow(int32_t n)
 {
-    const int64_t step = n > capacity ? std::max<int64_t>({static_cast<int64_t>(n) - capacity, growth, capacity})
-                                      : growth;
+    const int64_t step =
+        n > capacity ? std::max<int64_t>({static_cast<int64_t>(n) - capacity, growth, capacity}) : growth;
     const int64_t newCapacity = std::min(capacity + step, MaximumCapacity);
     if (newCapacity < n)
         return false;

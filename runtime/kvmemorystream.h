@@ -8,7 +8,7 @@
 #include "kvstream.h"
 
 class KVMEMORYSTREAM : public KVSTREAM {
-public:
+  public:
     KVMEMORYSTREAM(int32_t initialCapacity, int32_t growthStep);
     ~KVMEMORYSTREAM() override;
 
@@ -24,13 +24,13 @@ public:
     int32_t Write(const void *buffer, int32_t count) override;
     void CopyTo(KVSTREAM &destination) override;
 
-private:
+  private:
     bool Grow(int32_t n);
     // Zeroes the bytes from the end of what was ever written up to `offset`.
     void ClearUpTo(int32_t offset);
 
     char *buffer = nullptr;
-    int32_t cursor = 0;  // offset of the current position in buffer
+    int32_t cursor = 0; // offset of the current position in buffer
     int32_t capacity = 0;
     int32_t size = 0;
     int32_t growth = 0;

@@ -6,24 +6,22 @@
 namespace {
 
 // The stored form of a value: its bytes, least significant first.
-template <typename Unsigned>
-void Encode(Unsigned bits, unsigned char *bytes)
+template <typename Unsigned> void Encode(Unsigned bits, unsigned char *bytes)
 {
     for (size_t k = 0; k < sizeof(Unsigned); ++k)
         bytes[k] = static_cast<unsigned char>(bits >> (8 * k));
 }
 
-template <typename Unsigned>
-Unsigned Decode(const unsigned char *bytes)
+template <typename Unsigned> Unsigned Decode(const unsigned char *bytes)
 {
     Unsigned bits = 0;
     for (size_t k = 0; k < sizeof(Unsigned); ++k)
-        bits = static_cast<Unsigned>(bits | static_cast<Unsigned>(static_cast<Unsigned>(bytes[k]) << (8 * k)));
+        bits =
+            static_cast<Unsigned>(bits | static_cast<Unsigned>(static_cast<Unsigned>(bytes[k]) << (8 * k)));
     return bits;
 }
 
-template <typename Value, typename Unsigned>
-Unsigned BitsOf(Value value)
+template <typename Value, typename Unsigned> Unsigned BitsOf(Value value)
 {
     static_assert(sizeof(Value) == sizeof(Unsigned));
     Unsigned bits;
@@ -31,8 +29,7 @@ Unsigned BitsOf(Value value)
     return bits;
 }
 
-template <typename Value, typename Unsigned>
-Value ValueOf(Unsigned bits)
+template <typename Value, typename Unsigned> Value ValueOf(Unsigned bits)
 {
     Value value;
     std::memcpy(&value, &bits, sizeof value);
@@ -41,8 +38,7 @@ Value ValueOf(Unsigned bits)
 
 // Reads the stored form over the variable's own, so that a short read keeps
 // the bytes it did not reach.
-template <typename Value, typename Unsigned>
-int32_t ReadValue(KVSTREAM &stream, Value &value)
+template <typename Value, typename Unsigned> int32_t ReadValue(KVSTREAM &stream, Value &value)
 {
     unsigned char bytes[sizeof(Value)];
     Encode(BitsOf<Value, Unsigned>(value), bytes);
@@ -51,15 +47,14 @@ int32_t ReadValue(KVSTREAM &stream, Value &value)
     return count;
 }
 
-template <typename Value, typename Unsigned>
-int32_t WriteValue(KVSTREAM &stream, Value value)
+template <typename Value, typename Unsigned> int32_t WriteValue(KVSTREAM &stream, Value value)
 {
     unsigned char bytes[sizeof(Value)];
     Encode(BitsOf<Value, Unsigned>(value), bytes);
     return stream.Write(bytes, sizeof bytes);
 }
 
-}  // namespace
+} // namespace
 
 KVSTREAM::~KVSTREAM() = default;
 

@@ -12,7 +12,7 @@
 #include "kvstring.h"
 
 class KVSTREAM {
-public:
+  public:
     KVSTREAM() = default;
     KVSTREAM(const KVSTREAM &) = delete;
     KVSTREAM &operator=(const KVSTREAM &) = delete;

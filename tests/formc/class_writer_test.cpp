@@ -57,7 +57,7 @@ TEST(ClassWriter, TextsJoinTheOutputAtTheirMoments)
 
 // A stream that takes only a few bytes, like a full disk.
 class ShortStream : public TextStream {
-public:
+  public:
     int32_t Write(const void *buffer, int32_t count) override
     {
         const int32_t accepted = std::min(count, std::max(room, 0));
@@ -77,4 +77,4 @@ TEST(ClassWriter, AShortWriteIsReported)
     EXPECT_TRUE(writer.Failed());
 }
 
-}  // namespace
+} // namespace

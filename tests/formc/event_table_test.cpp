@@ -83,4 +83,4 @@ TEST(EventTable, HoldsAnyNumberOfEvents)
     EXPECT_EQ(RecordOf(table, "E999"), "R999");
 }
 
-}  // namespace
+} // namespace

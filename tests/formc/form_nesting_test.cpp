@@ -59,4 +59,4 @@ TEST(FormNesting, ThirtyTwoLevelsAtMost)
     EXPECT_EQ(nesting.Owner(), "C32");
 }
 
-}  // namespace
+} // namespace

@@ -4,7 +4,10 @@
 
 namespace {
 
-StatementKind KindOf(std::string_view line, bool formDone = false) { return ClassifyLine(line, formDone).kind; }
+StatementKind KindOf(std::string_view line, bool formDone = false)
+{
+    return ClassifyLine(line, formDone).kind;
+}
 
 TEST(LineClassifier, EachKindByItsMark)
 {
@@ -67,4 +70,4 @@ TEST(LineClassifier, EqualsSignBeforeColon)
     EXPECT_EQ(ClassifyLine(": Handler", false).left, "");
 }
 
-}  // namespace
+} // namespace

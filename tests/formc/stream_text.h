@@ -7,7 +7,7 @@
 
 // A memory stream holding `text`, positioned at its start.
 class TextStream : public KVMEMORYSTREAM {
-public:
+  public:
     explicit TextStream(const std::string &text = std::string()) : KVMEMORYSTREAM(0, 64)
     {
         Write(text.data(), static_cast<int32_t>(text.size()));

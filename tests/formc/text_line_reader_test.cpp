@@ -73,4 +73,4 @@ TEST(TextLineReader, LinesAcrossTheBufferBoundary)
     EXPECT_EQ(ReaderLines(text), expected);
 }
 
-}  // namespace
+} // namespace

@@ -72,18 +72,18 @@ TEST(TranslateForm, OutputEndsAfterTheLinesBeforeAnError)
     ASSERT_FALSE(translation.error.has_value());
     const Translation failing = Translate("' top\nM AS FORM\n  eClick: M_Click\n  eNope: X\nEND\n");
     ExpectError(failing, FormMessage::UnknownEvent, 4);
-    EXPECT_EQ(failing.output, Header + "\t' top\nDECLARE CLASS KvM\n\nDIM ^M AS KvM\n\nCLASS KvM EXTENDS KvForm\n");
+    EXPECT_EQ(failing.output,
+              Header + "\t' top\nDECLARE CLASS KvM\n\nDIM ^M AS KvM\n\nCLASS KvM EXTENDS KvForm\n");
 }
 
 TEST(TranslateForm, AFileWithoutFormIsAClassEnding)
 {
     const Translation translation = Translate("' only a comment\n\n$X\n");
     ASSERT_FALSE(translation.error.has_value());
-    EXPECT_EQ(translation.output, Header +
-                                      "\t' only a comment\n\t$X\n\n\n"
-                                      "\tSUB EventHandler(Sender AS POINTER, ^Event AS KvEvent)\n"
-                                      " \t\tSELECT CASE Sender\n\t\tCASE Self\n"
-                                      "\t\tEND SELECT\n\tEND SUB\nEND CLASS\n");
+    EXPECT_EQ(translation.output, Header + "\t' only a comment\n\t$X\n\n\n"
+                                           "\tSUB EventHandler(Sender AS POINTER, ^Event AS KvEvent)\n"
+                                           " \t\tSELECT CASE Sender\n\t\tCASE Self\n"
+                                           "\t\tEND SELECT\n\tEND SUB\nEND CLASS\n");
 }
 
 TEST(TranslateForm, EventLinesLandInTheBranchOpenedLast)
@@ -98,14 +98,15 @@ TEST(TranslateForm, EventLinesLandInTheBranchOpenedLast)
                                               "  ECLICK: M_Click\n"
                                               "END\n");
     ASSERT_FALSE(translation.error.has_value());
-    EXPECT_NE(translation.output.find("\t\tCASE Self\n"
-                                      "\t\t\tIF Event.Event = eCreate THEN M_Create(^([KvEvent^] Event))\n"
-                                      "\t\tCASE &P\n"
-                                      "\t\tCASE &B\n"
-                                      "\t\t\tIF Event.Event = eMouseMove THEN P_Move(^([KvMouseEvent^] Event))\n"
-                                      "\t\t\tIF Event.Event = ECLICK THEN M_Click(^([KvEvent^] Event))\n"
-                                      "\t\tEND SELECT\n"),
-              std::string::npos)
+    EXPECT_NE(
+        translation.output.find("\t\tCASE Self\n"
+                                "\t\t\tIF Event.Event = eCreate THEN M_Create(^([KvEvent^] Event))\n"
+                                "\t\tCASE &P\n"
+                                "\t\tCASE &B\n"
+                                "\t\t\tIF Event.Event = eMouseMove THEN P_Move(^([KvMouseEvent^] Event))\n"
+                                "\t\t\tIF Event.Event = ECLICK THEN M_Click(^([KvEvent^] Event))\n"
+                                "\t\tEND SELECT\n"),
+        std::string::npos)
         << translation.output;
     EXPECT_NE(translation.output.find("\t\tB.Parent = &P\n"), std::string::npos);
 }
@@ -119,4 +120,4 @@ TEST(TranslateForm, RunsAgainWithFreshState)
     EXPECT_EQ(first.output, second.output);
 }
 
-}  // namespace
+} // namespace

@@ -13,11 +13,10 @@ constexpr int32_t AttributeDirectory = 0x10;
 
 // Every test ends its search, so that no directory stays open.
 class FileSearch : public testing::Test {
-protected:
+  protected:
     ~FileSearch() override { FileSearchFirst(dir.File("no-such-file").c_str()); }
 
     ScratchDirectory dir;
-
 };
 
 std::set<std::string> AllNames(const std::string &pattern)
@@ -72,4 +71,4 @@ TEST_F(FileSearch, ANewSearchEndsThePreviousOne)
     EXPECT_EQ(FileSearchNext().Name, "") << "the a* search is over";
 }
 
-}  // namespace
+} // namespace

@@ -162,4 +162,4 @@ TEST(FileCopy, FileCopiesItsBytesFromTheStart)
     EXPECT_EQ(memory.ReadChars(5), KVSTRING("ab\0cd", 5));
 }
 
-}  // namespace
+} // namespace

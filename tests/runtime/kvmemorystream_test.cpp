@@ -118,4 +118,4 @@ TEST(MemoryStream, CopyToAnotherMemoryStream)
     EXPECT_EQ(target.ReadChars(10), "0123456789");
 }
 
-}  // namespace
+} // namespace

@@ -159,4 +159,4 @@ TEST(StreamStrings, WriteCharsHasNoPrefixOrTerminator)
     EXPECT_EQ(stream.ReadLine(), "");
 }
 
-}  // namespace
+} // namespace

@@ -11,7 +11,7 @@
 #include <string>
 
 class ScratchDirectory {
-public:
+  public:
     ScratchDirectory()
     {
         const testing::TestInfo *test = testing::UnitTest::GetInstance()->current_test_info();

@@ -58,7 +58,7 @@ KVFILEINFO Describe(const std::string &directory, const char *name)
     return info;
 }
 
-}  // namespace
+} // namespace
 
 KVFILEINFO FileSearchFirst(const KVSTRING &pattern)
 {

@@ -4,16 +4,17 @@
 
 namespace {
 
-intptr_t SearchHandle = 0;  // 0: no search yet; -1: the last search failed
+intptr_t SearchHandle = 0; // 0: no search yet; -1: the last search failed
 
 KVFILEINFO Match(int status, const _finddata_t &found)
 {
     if (status != 0)
         return KVFILEINFO();
-    return KVFILEINFO{KVSTRING(found.name), static_cast<int32_t>(found.size), static_cast<int32_t>(found.attrib)};
+    return KVFILEINFO{KVSTRING(found.name), static_cast<int32_t>(found.size),
+                      static_cast<int32_t>(found.attrib)};
 }
 
-}  // namespace
+} // namespace
 
 KVFILEINFO FileSearchFirst(const KVSTRING &pattern)
 {

@@ -22,7 +22,7 @@ const EventTable &ShippedEvents()
     return table;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::string result(text.Data(), static_cast<size_t>(text.Len()));
     const std::string ending = "END CLASS\n";
     if (!error) {
-        if (result.size() < ending.size() || result.compare(result.size() - ending.size(), ending.size(), ending) != 0)
+        if (result.size() < ending.size() ||
+            result.compare(result.size() - ending.size(), ending.size(), ending) != 0)
             std::abort();
     } else if (error->message == nullptr || error->line < 0 || static_cast<size_t>(error->line) > size + 1) {
         std::abort();
