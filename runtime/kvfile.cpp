@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform_file.h"
 #include "text_line.h"
 
 namespace {
@@ -77,6 +78,11 @@ uint8_t KVFILE::Open(const KVSTRING &name, int32_t mode)
     handle = std::fopen(name.Data(), modeText);
     if (handle == nullptr)
         return 0;
+    // A directory is no file, on every system.
+    if (IsDirectory(handle)) {
+        Close();
+        return 0;
+    }
     std::setvbuf(handle, nullptr, _IOFBF, FileBufferSize);
     return 255;
 }

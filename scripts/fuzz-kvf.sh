@@ -18,7 +18,7 @@ fi
 
 # The libraries get coverage instrumentation too, so the fuzzer sees inside them.
 cmake --preset fuzz -B "$build" \
-  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer ${KELVO_FUZZ_EXTRA_FLAGS:-}" \
+  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >"$build.configure.log" 2>&1 ||
   { cat "$build.configure.log"; exit 1; }
 cmake --build "$build" -j2 --target fuzz_event_table fuzz_translator

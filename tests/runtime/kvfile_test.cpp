@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,15 @@ TEST(FileOpen, ModesCreateReadAndRefuseUnknownValues)
     EXPECT_EQ(dir.Get("new"), "hELlo");
 
     ASSERT_EQ(file.Open(dir.File("new").c_str(), 130), 255) << "130 empties the file";
+    EXPECT_EQ(file.Size(), 0);
+}
+
+TEST(FileOpen, DirectoriesAreNoFiles)
+{
+    ScratchDirectory dir;
+    std::filesystem::create_directory(dir.path / "sub");
+    KVFILE file;
+    EXPECT_EQ(file.Open(dir.File("sub").c_str(), 0), 0);
     EXPECT_EQ(file.Size(), 0);
 }
 

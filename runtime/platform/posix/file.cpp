@@ -1,0 +1,9 @@
+#include <sys/stat.h>
+
+#include "platform_file.h"
+
+bool IsDirectory(std::FILE *file)
+{
+    struct stat status;
+    return fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode);
+}
