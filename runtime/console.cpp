@@ -29,12 +29,14 @@ uint16_t AttributeOf(int32_t foreground, int32_t background)
     return static_cast<uint16_t>((foreground & 0x0F) | ((background & 0x0F) << 4));
 }
 
+// A hidden cursor keeps the normal size, since the system refuses sizes
+// outside 1 to 100 even when hiding; modes without a shape of their own show
+// the normal cursor.
 console_device::Cursor CursorFor(int32_t mode)
 {
     using namespace console_device;
     switch (mode) {
     case 0:
-        // Hidden, but with a size the system accepts.
         return {false, NormalCursorSize};
     case 1:
         return {true, FullCursorSize};

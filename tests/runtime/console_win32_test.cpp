@@ -100,12 +100,6 @@ namespace {
 
 class ScreenBuffer : public ::testing::Test {
   protected:
-    void SetUp() override
-    {
-        ConsoleForeground = 7;
-        ConsoleBackground = 0;
-    }
-
     CONSOLE_SCREEN_BUFFER_INFO Info() const { return InfoOf(console.Buffer()); }
 
     CONSOLE_CURSOR_INFO Cursor() const
@@ -117,16 +111,6 @@ class ScreenBuffer : public ::testing::Test {
 
     ScratchConsole console;
 };
-
-TEST_F(ScreenBuffer, GotoSetsTheBuffersCursor)
-{
-    ConsoleGoto(1, 1);
-    EXPECT_EQ(Info().dwCursorPosition.X, 0);
-    EXPECT_EQ(Info().dwCursorPosition.Y, 0);
-    ConsoleGoto(5, 3);
-    EXPECT_EQ(Info().dwCursorPosition.X, 4);
-    EXPECT_EQ(Info().dwCursorPosition.Y, 2);
-}
 
 TEST_F(ScreenBuffer, ClearBlanksEveryCellAndKeepsItsColours)
 {
@@ -168,15 +152,6 @@ TEST_F(ScreenBuffer, CursorShapes)
     ConsoleCursorShape(7);
     EXPECT_EQ(Cursor().dwSize, 25u);
     EXPECT_TRUE(Cursor().bVisible);
-}
-
-TEST_F(ScreenBuffer, ColoursBecomeTheTextAttribute)
-{
-    ConsoleSetBackground(1);
-    ConsoleSetForeground(14);
-    EXPECT_EQ(Info().wAttributes, 0x1E);
-    ConsoleSetAttribute(0x4F);
-    EXPECT_EQ(Info().wAttributes, 0x4F);
 }
 
 TEST_F(ScreenBuffer, SetWindowMovesTheWindowOverTheBuffer)
