@@ -32,7 +32,6 @@ void TextLineReader::Fill()
     std::memmove(buffer.data(), buffer.data() + begin, end - begin);
     end -= begin;
     begin = 0;
-    firstNul = 0;
     while (end < buffer.size()) {
         const int32_t count = source.Read(buffer.data() + end, static_cast<int32_t>(buffer.size() - end));
         if (count <= 0) {
