@@ -1,10 +1,12 @@
 // A fresh directory for the files of the running test, removed with
-// everything in it. It is named after the test, so tests that run at the
-// same time never share one.
+// everything in it. It is named after the test and the moment it was made,
+// so tests that run at the same time, in one build or in several, never
+// share one.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,7 +18,8 @@ class ScratchDirectory {
     {
         const testing::TestInfo *test = testing::UnitTest::GetInstance()->current_test_info();
         path = std::filesystem::temp_directory_path() /
-               (std::string("kelvo-") + test->test_suite_name() + "-" + test->name());
+               (std::string("kelvo-") + test->test_suite_name() + "-" + test->name() + "-" +
+                std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
         std::filesystem::remove_all(path);
         std::filesystem::create_directories(path);
     }
