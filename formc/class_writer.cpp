@@ -22,80 +22,75 @@ constexpr std::string_view ClassEnd = "\t\tEND SELECT\n"
 } // namespace
 
 ClassWriter::ClassWriter(KVSTREAM &output)
-    : output(output), constructorText(TextCapacity, TextCapacity), dispatchText(TextCapacity, TextCapacity)
+    : outputStream(output), constructorText(TextCapacity, TextCapacity),
+      dispatchText(TextCapacity, TextCapacity)
 {
-    *this << DispatchHead;
-    Flush(dispatchText);
-}
-
-void ClassWriter::Flush(KVSTREAM &stream)
-{
-    const int32_t length = static_cast<int32_t>(textLength);
-    if (stream.Write(text.data(), length) != length)
-        failed = true;
-    textLength = 0;
+    dispatch << DispatchHead;
 }
 
 void ClassWriter::Header()
 {
-    *this << HeaderText;
-    Flush(output);
+    output << HeaderText;
+    output.LineDone();
 }
 
 void ClassWriter::PassThrough(std::string_view line)
 {
-    *this << "\t" << line << "\n";
-    Flush(output);
+    output << "\t" << line << "\n";
+    output.LineDone();
 }
 
 void ClassWriter::ClassHead(std::string_view formName)
 {
-    *this << "DECLARE CLASS Kv" << formName << "\n\nDIM ^" << formName << " AS Kv" << formName
-          << "\n\nCLASS Kv" << formName << " EXTENDS KvForm\n";
-    Flush(output);
-    *this << "\n\tCONSTRUCTOR Kv" << formName << "\n";
-    Flush(constructorText);
+    output << "DECLARE CLASS Kv" << formName << "\n\nDIM ^" << formName << " AS Kv" << formName
+           << "\n\nCLASS Kv" << formName << " EXTENDS KvForm\n";
+    output.LineDone();
+    constructor << "\n\tCONSTRUCTOR Kv" << formName << "\n";
+    constructor.LineDone();
 }
 
 void ClassWriter::Control(std::string_view declaration, std::string_view name, std::string_view parent)
 {
     PassThrough(declaration);
-    *this << "\t\t' " << name << "\n\t\t" << name;
+    constructor << "\t\t' " << name << "\n\t\t" << name;
     if (parent.empty()) {
-        *this << ".Parent = Self\n";
+        constructor << ".Parent = Self\n";
     } else {
-        *this << ".Parent = &" << parent << "\n";
+        constructor << ".Parent = &" << parent << "\n";
     }
-    Flush(constructorText);
-    *this << "\t\tCASE &" << name << "\n";
-    Flush(dispatchText);
+    constructor.LineDone();
+    dispatch << "\t\tCASE &" << name << "\n";
+    dispatch.LineDone();
 }
 
 void ClassWriter::Property(std::string_view owner, std::string_view line)
 {
-    *this << "\t\t" << owner << "." << line << "\n";
-    Flush(constructorText);
+    constructor << "\t\t" << owner << "." << line << "\n";
+    constructor.LineDone();
 }
 
 void ClassWriter::EventHandler(std::string_view event, std::string_view handler, std::string_view recordClass)
 {
-    *this << "\t\t\tIF Event.Event = " << event << " THEN " << handler << "(^([" << recordClass
-          << "^] Event))\n";
-    Flush(dispatchText);
+    dispatch << "\t\t\tIF Event.Event = " << event << " THEN " << handler << "(^([" << recordClass
+             << "^] Event))\n";
+    dispatch.LineDone();
 }
 
 void ClassWriter::FinishConstructor()
 {
-    constructorText.CopyTo(output);
-    *this << ConstructorEnd;
-    Flush(output);
+    constructor.Send();
+    output.Send();
+    constructorText.CopyTo(outputStream);
+    output << ConstructorEnd;
+    output.LineDone();
 }
 
 void ClassWriter::FinishClass()
 {
-    *this << "\n\n";
-    Flush(output);
-    dispatchText.CopyTo(output);
-    *this << ClassEnd;
-    Flush(output);
+    output << "\n\n";
+    dispatch.Send();
+    output.Send();
+    dispatchText.CopyTo(outputStream);
+    output << ClassEnd;
+    output.LineDone();
 }

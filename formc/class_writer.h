@@ -1,14 +1,15 @@
 // Writes the class source of one form. Text goes to three places: the output
 // itself, and two memory texts, the constructor and the event dispatch method,
-// which join the output at the form's END and at the end of the input.
+// which join the output at the form's END and at the end of the input. Each
+// place gathers its lines into large writes; Flush sends what the output
+// still holds back.
 #pragma once
 
-#include <cstring>
 #include <string_view>
-#include <vector>
 
 #include "kvmemorystream.h"
 #include "kvstream.h"
+#include "text_batch.h"
 
 class ClassWriter {
   public:
@@ -28,27 +29,17 @@ class ClassWriter {
     // At the end of the input: the dispatch method and the end of the class.
     void FinishClass();
 
+    // Everything written so far reaches the output stream.
+    void Flush() { output.Send(); }
+
     // True once any write has come short.
-    bool Failed() const { return failed; }
+    bool Failed() const { return output.Failed() || constructor.Failed() || dispatch.Failed(); }
 
   private:
-    // Sends the assembled `text` to `stream`.
-    void Flush(KVSTREAM &stream);
-
-    // Appends to `text`; the buffer only grows, so a line costs no allocation.
-    ClassWriter &operator<<(std::string_view part)
-    {
-        if (part.size() > text.size() - textLength)
-            text.resize(2 * (textLength + part.size()));
-        std::memcpy(text.data() + textLength, part.data(), part.size());
-        textLength += part.size();
-        return *this;
-    }
-
-    KVSTREAM &output;
+    KVSTREAM &outputStream;
     KVMEMORYSTREAM constructorText;
     KVMEMORYSTREAM dispatchText;
-    std::vector<char> text; // the piece being assembled, reused for every line
-    size_t textLength = 0;
-    bool failed = false;
+    TextBatch output{outputStream};
+    TextBatch constructor{constructorText};
+    TextBatch dispatch{dispatchText};
 };

@@ -15,6 +15,17 @@ class FormTranslation {
 
     std::optional<FormError> Run(KVSTREAM &input)
     {
+        std::optional<FormError> error = TranslateLines(input);
+        // What was written before an error stays written.
+        writer.Flush();
+        if (!error && writer.Failed())
+            error = FormError{FormMessage::CannotWriteOutput, 0};
+        return error;
+    }
+
+  private:
+    std::optional<FormError> TranslateLines(KVSTREAM &input)
+    {
         writer.Header();
         TextLineReader reader(input);
         std::string_view line;
@@ -28,12 +39,9 @@ class FormTranslation {
         if (nesting.Depth() > 0)
             return FormError{FormMessage::MissingEnd, lineNumber};
         writer.FinishClass();
-        if (writer.Failed())
-            return FormError{FormMessage::CannotWriteOutput, 0};
         return std::nullopt;
     }
 
-  private:
     // Returns the error message of the line, or null.
     const char *Translate(std::string_view line)
     {

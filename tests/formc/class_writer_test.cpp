@@ -20,6 +20,7 @@ TEST(ClassWriter, AnEmptyClassHasOnlyTheFormsBranch)
     ClassWriter writer(output);
     writer.Header();
     writer.FinishClass();
+    writer.Flush();
     EXPECT_EQ(output.Text(), Header + "\n\n" + DispatchStart + DispatchEnd);
     EXPECT_FALSE(writer.Failed());
 }
@@ -34,12 +35,14 @@ TEST(ClassWriter, TextsJoinTheOutputAtTheirMoments)
     writer.EventHandler("ECLICK", "Pane_Click", "KvMouseEvent");
     writer.Control("Ok  AS KvButton", "Ok", "Pane");
     writer.PassThrough("' member comment");
+    writer.Flush();
     EXPECT_EQ(output.Text(), "DECLARE CLASS KvMain\n\nDIM ^Main AS KvMain\n\nCLASS KvMain EXTENDS KvForm\n"
                              "\tPane AS KvPanel\n\tOk  AS KvButton\n\t' member comment\n")
         << "the constructor waits for the form's END";
     writer.FinishConstructor();
     writer.PassThrough("SUB X");
     writer.FinishClass();
+    writer.Flush();
     EXPECT_EQ(output.Text(), "DECLARE CLASS KvMain\n\nDIM ^Main AS KvMain\n\nCLASS KvMain EXTENDS KvForm\n"
                              "\tPane AS KvPanel\n\tOk  AS KvButton\n\t' member comment\n"
                              "\n\tCONSTRUCTOR KvMain\n"
@@ -72,9 +75,59 @@ TEST(ClassWriter, AShortWriteIsReported)
     ShortStream output;
     ClassWriter writer(output);
     writer.PassThrough("short");
+    writer.Flush();
     EXPECT_FALSE(writer.Failed());
     writer.PassThrough("too long for the rest");
+    writer.Flush();
     EXPECT_TRUE(writer.Failed());
+}
+
+// Counts the writes it receives.
+class CountingStream : public TextStream {
+  public:
+    int32_t Write(const void *buffer, int32_t count) override
+    {
+        ++writes;
+        return TextStream::Write(buffer, count);
+    }
+    int writes = 0;
+};
+
+TEST(ClassWriter, LinesReachTheOutputInLargeWritesAndInOrder)
+{
+    CountingStream output;
+    ClassWriter writer(output);
+    std::string expected;
+    for (int k = 0; k < 100000; ++k) {
+        const std::string line = "' line " + std::to_string(k);
+        writer.PassThrough(line);
+        expected += "\t" + line + "\n";
+    }
+    EXPECT_LT(output.writes, 20) << "lines are gathered, not written one by one";
+    EXPECT_GT(output.writes, 0) << "a large amount of text does not wait for Flush";
+    writer.Flush();
+    EXPECT_EQ(output.Text(), expected);
+}
+
+TEST(ClassWriter, TheConstructorFollowsEverythingWrittenBeforeTheFormsEnd)
+{
+    CountingStream output;
+    ClassWriter writer(output);
+    writer.ClassHead("M");
+    std::string declarations = "DECLARE CLASS KvM\n\nDIM ^M AS KvM\n\nCLASS KvM EXTENDS KvForm\n";
+    std::string constructor = "\n\tCONSTRUCTOR KvM\n";
+    for (int k = 0; k < 30000; ++k) {
+        const std::string name = "C" + std::to_string(k);
+        writer.Control(name + " AS KvLabel", name, "");
+        writer.Property(name, "Left = 1");
+        declarations += "\t" + name + " AS KvLabel\n";
+        constructor += "\t\t' " + name + "\n\t\t" + name + ".Parent = Self\n\t\t" + name + ".Left = 1\n";
+    }
+    writer.FinishConstructor();
+    writer.Flush();
+    EXPECT_EQ(output.Text(), declarations + constructor +
+                                 "\tSelf.OnCreate\n\tSelf.Fire(NEW KvEvent[eCreate])\n\tEND CONSTRUCTOR\n");
+    EXPECT_FALSE(writer.Failed());
 }
 
 } // namespace
