@@ -26,7 +26,7 @@ kelvo_install_packages() {
   echo "Installing: ${missing[*]}"
   dpkg --add-architecture i386
   apt-get update -q >/dev/null
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}" >/dev/null
 }
 
 kelvo_started_xvfb=""
