@@ -1,14 +1,64 @@
 #include "line_classifier.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "text_view.h"
 
 namespace {
 
 constexpr size_t None = std::string_view::npos;
 
+// The line is examined eight bytes at a time, as one 64-bit word whose lowest
+// byte comes first; a byte test sets the top bit of every byte that passes.
+constexpr uint64_t EveryByte = 0x0101010101010101;
+constexpr uint64_t LowBits = 0x7f7f7f7f7f7f7f7f;
+
+// The compiler turns this into a single load where the byte order allows.
+inline uint64_t LoadWord(const unsigned char *bytes)
+{
+    return static_cast<uint64_t>(bytes[0]) | static_cast<uint64_t>(bytes[1]) << 8 |
+           static_cast<uint64_t>(bytes[2]) << 16 | static_cast<uint64_t>(bytes[3]) << 24 |
+           static_cast<uint64_t>(bytes[4]) << 32 | static_cast<uint64_t>(bytes[5]) << 40 |
+           static_cast<uint64_t>(bytes[6]) << 48 | static_cast<uint64_t>(bytes[7]) << 56;
+}
+
+// The word at `k`; past the end of the line, zero bytes, which no test takes
+// for a mark.
+uint64_t WordAt(std::string_view line, size_t k)
+{
+    if (line.size() - k >= 8)
+        return LoadWord(reinterpret_cast<const unsigned char *>(line.data() + k));
+    unsigned char tail[8] = {};
+    std::memcpy(tail, line.data() + k, line.size() - k);
+    return LoadWord(tail);
+}
+
+// The top bit of exactly the bytes of `word` that equal `c`.
+uint64_t BytesEqual(uint64_t word, char c)
+{
+    const uint64_t x = word ^ (EveryByte * static_cast<unsigned char>(c));
+    return ~(((x & LowBits) + LowBits) | x | LowBits);
+}
+
+// The index of the lowest byte marked in a nonzero `marks`.
+size_t LowestMarked(uint64_t marks)
+{
+    const uint64_t lowest = (marks & (~marks + 1)) >> 7; // 1 << 8 * index
+    return static_cast<size_t>((lowest * 0x0001020304050607) >> 56);
+}
+
+// The space at `space` begins " AS " in any case (spaces only: tabs around AS
+// do not count).
+bool AsAfter(std::string_view line, size_t space)
+{
+    return space + 3 < line.size() && (line[space + 1] | 0x20) == 'a' && (line[space + 2] | 0x20) == 's' &&
+           line[space + 3] == ' ';
+}
+
 // What the tests look for, found in one pass over the line: the first " AS "
-// in any case (spaces only: tabs around AS do not count), whether there is an
-// equals sign, and the first colon.
+// and, when there is none, whether there is an equals sign and the first
+// colon.
 struct LineMarks {
     size_t as = None;
     bool equals = false;
@@ -19,16 +69,19 @@ LineMarks FindMarks(std::string_view line)
 {
     LineMarks marks;
     const size_t n = line.size();
-    for (size_t k = 0; k < n; ++k) {
-        const char c = line[k];
-        if (c == ' ') {
-            if (marks.as == None && k + 3 < n && UpperCase(line[k + 1]) == 'A' &&
-                UpperCase(line[k + 2]) == 'S' && line[k + 3] == ' ')
-                marks.as = k;
-        } else if (c == '=') {
-            marks.equals = true;
-        } else if (c == ':' && marks.colon == None) {
-            marks.colon = k;
+    for (size_t k = 0; k < n; k += 8) {
+        const uint64_t word = WordAt(line, k);
+        for (uint64_t spaces = BytesEqual(word, ' '); spaces != 0; spaces &= spaces - 1) {
+            const size_t space = k + LowestMarked(spaces);
+            if (AsAfter(line, space)) {
+                marks.as = space;
+                return marks;
+            }
+        }
+        marks.equals = marks.equals || BytesEqual(word, '=') != 0;
+        if (marks.colon == None) {
+            if (const uint64_t colons = BytesEqual(word, ':'))
+                marks.colon = k + LowestMarked(colons);
         }
     }
     return marks;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "line_classifier.h"
 
 namespace {
@@ -68,6 +70,40 @@ TEST(LineClassifier, EqualsSignBeforeColon)
     EXPECT_EQ(handler.left, "eClick");
     EXPECT_EQ(handler.right, "Handler: more");
     EXPECT_EQ(ClassifyLine(": Handler", false).left, "");
+}
+
+TEST(LineClassifier, MarksAreFoundAtEveryPosition)
+{
+    // Lines are examined in blocks of bytes: a mark at any offset, also across
+    // the boundary of two blocks, counts.
+    for (size_t at = 1; at < 40; ++at) {
+        const std::string name(at, 'n');
+        const std::string declarationLine = name + " aS T", handlerLine = name + ":" + name;
+        const Statement declaration = ClassifyLine(declarationLine, false);
+        EXPECT_EQ(declaration.kind, StatementKind::ControlDeclaration) << at;
+        EXPECT_EQ(declaration.left, name);
+        EXPECT_EQ(declaration.right, "T");
+        EXPECT_EQ(KindOf(name + "=" + name), StatementKind::Property) << at;
+        const Statement handler = ClassifyLine(handlerLine, false);
+        EXPECT_EQ(handler.kind, StatementKind::EventHandler) << at;
+        EXPECT_EQ(handler.left, name);
+        EXPECT_EQ(handler.right, name);
+        EXPECT_EQ(KindOf(name + " AS"), StatementKind::Unknown) << "AS needs the space after it; " << at;
+        EXPECT_EQ(KindOf(name + " A S x"), StatementKind::Unknown) << at;
+    }
+}
+
+TEST(LineClassifier, OnlyTheseBytesMakeMarks)
+{
+    // Bytes that differ from a mark in one bit, and bytes above 127.
+    EXPECT_EQ(KindOf("a\xa0"
+                     "AS\xa0"
+                     "b"),
+              StatementKind::Unknown);
+    EXPECT_EQ(KindOf("a !S b \xbd \xba \x3c\x3b\x1a"), StatementKind::Unknown);
+    EXPECT_EQ(KindOf("\xe9t\xe9 AS T"), StatementKind::ControlDeclaration);
+    EXPECT_EQ(KindOf("a \xc1S b"), StatementKind::Unknown);
+    EXPECT_EQ(KindOf(std::string("x\0= 1", 5)), StatementKind::Property);
 }
 
 } // namespace
