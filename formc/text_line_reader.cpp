@@ -27,8 +27,6 @@ size_t TextLineReader::FindNul(size_t from) const
 
 void TextLineReader::Fill()
 {
-    if (exhausted || end - begin >= static_cast<size_t>(LinePieceLimit))
-        return;
     std::memmove(buffer.data(), buffer.data() + begin, end - begin);
     end -= begin;
     begin = 0;
@@ -45,7 +43,8 @@ void TextLineReader::Fill()
 
 bool TextLineReader::Next(std::string_view &line)
 {
-    Fill();
+    if (!exhausted && end - begin < static_cast<size_t>(LinePieceLimit))
+        Fill();
     if (begin == end)
         return false;
     const size_t start = begin;

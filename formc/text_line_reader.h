@@ -18,7 +18,8 @@ class TextLineReader {
     bool Next(std::string_view &line);
 
   private:
-    // Makes at least one whole piece available, unless the stream ends first.
+    // Reads on, so that at least one whole piece is available unless the
+    // stream ends first.
     void Fill();
     // The first NUL at or after `from`, or the end of the data.
     size_t FindNul(size_t from) const;
