@@ -56,13 +56,11 @@ bool AsAfter(std::string_view line, size_t space)
            line[space + 3] == ' ';
 }
 
-// What the tests look for, found in one pass over the line: the first " AS "
-// and, when there is none, whether there is an equals sign and the first
-// colon.
+// What the first tests look for, found in one pass over the line: the first
+// " AS " and, when there is none, whether there is an equals sign.
 struct LineMarks {
     size_t as = None;
     bool equals = false;
-    size_t colon = None;
 };
 
 LineMarks FindMarks(std::string_view line)
@@ -79,10 +77,6 @@ LineMarks FindMarks(std::string_view line)
             }
         }
         marks.equals = marks.equals || BytesEqual(word, '=') != 0;
-        if (marks.colon == None) {
-            if (const uint64_t colons = BytesEqual(word, ':'))
-                marks.colon = k + LowestMarked(colons);
-        }
     }
     return marks;
 }
@@ -104,9 +98,9 @@ Statement ClassifyLine(std::string_view line, bool formDone)
     }
     if (marks.equals)
         return {StatementKind::Property, {}, {}};
-    if (marks.colon != None)
-        return {StatementKind::EventHandler, TrimBlanks(line.substr(0, marks.colon)),
-                TrimBlanks(line.substr(marks.colon + 1))};
+    if (const size_t colon = line.find(':'); colon != None)
+        return {StatementKind::EventHandler, TrimBlanks(line.substr(0, colon)),
+                TrimBlanks(line.substr(colon + 1))};
     if (line.empty())
         return {StatementKind::Blank, {}, {}};
     return {StatementKind::Unknown, {}, {}};
