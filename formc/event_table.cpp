@@ -1,15 +1,20 @@
 #include "event_table.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "text_line_reader.h"
 #include "text_view.h"
 
 namespace {
 
-void UpperCaseInto(std::string &target, std::string_view text)
+// FNV-1a over the upper-cased characters.
+uint32_t HashIgnoringCase(std::string_view name)
 {
-    target.assign(text);
-    for (char &c : target)
-        c = UpperCase(c);
+    uint32_t hash = 2166136261u;
+    for (const char c : name)
+        hash = (hash ^ static_cast<unsigned char>(UpperCase(c))) * 16777619u;
+    return hash;
 }
 
 } // namespace
@@ -43,16 +48,44 @@ EventTableLoad EventTable::Load(KVSTREAM &source)
 
 void EventTable::Add(std::string_view name, std::string_view recordClass)
 {
+    // A name already in the table keeps its first slot.
+    const bool known = FindEvent(name) != nullptr;
     slots.push_back(EventSlot{std::string(name), std::string(recordClass)});
-    UpperCaseInto(lookupKey, name);
-    index.emplace(lookupKey, slots.size() - 1);
+    if (known || name.empty())
+        return;
+    if (2 * (slots.size() + 1) > index.size()) {
+        std::vector<IndexEntry> old(std::max<size_t>(16, 2 * index.size()));
+        old.swap(index);
+        for (IndexEntry &entry : old) {
+            if (entry.slot != NoSlot)
+                Index(std::move(entry));
+        }
+    }
+    std::string upperName(name);
+    for (char &c : upperName)
+        c = UpperCase(c);
+    Index(IndexEntry{slots.size() - 1, HashIgnoringCase(name), std::move(upperName)});
+}
+
+void EventTable::Index(IndexEntry &&entry)
+{
+    const size_t mask = index.size() - 1;
+    size_t place = entry.hash & mask;
+    while (index[place].slot != NoSlot)
+        place = (place + 1) & mask;
+    index[place] = std::move(entry);
 }
 
 const EventSlot *EventTable::FindEvent(std::string_view event) const
 {
-    if (event.empty())
+    if (event.empty() || index.empty())
         return nullptr;
-    UpperCaseInto(lookupKey, event);
-    const auto found = index.find(lookupKey);
-    return found == index.end() ? nullptr : &slots[found->second];
+    const uint32_t hash = HashIgnoringCase(event);
+    const size_t mask = index.size() - 1;
+    for (size_t place = hash & mask; index[place].slot != NoSlot; place = (place + 1) & mask) {
+        const IndexEntry &entry = index[place];
+        if (entry.hash == hash && EqualsUpperCased(event, entry.upperName))
+            return &slots[entry.slot];
+    }
+    return nullptr;
 }

@@ -3,9 +3,9 @@
 // lines read "name, name, ... : RecordClass".
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "kvstream.h"
@@ -30,10 +30,22 @@ class EventTable {
     const std::vector<EventSlot> &Slots() const { return slots; }
 
   private:
+    // One place of the index: a slot, its name upper-cased and that name's
+    // hash.
+    struct IndexEntry {
+        size_t slot = NoSlot;
+        uint32_t hash = 0;
+        std::string upperName;
+    };
+    static constexpr size_t NoSlot = SIZE_MAX;
+
     void Add(std::string_view name, std::string_view recordClass);
+    // Puts `entry` into the index, which has room for it.
+    void Index(IndexEntry &&entry);
 
     std::vector<EventSlot> slots;
-    // Upper-cased name to the index of its first slot.
-    std::unordered_map<std::string, size_t> index;
-    mutable std::string lookupKey;
+    // The first slot of every name, found by its hash without regard to case
+    // (open addressing, at most half full); looked up without copying the
+    // name.
+    std::vector<IndexEntry> index;
 };

@@ -83,4 +83,22 @@ TEST(EventTable, HoldsAnyNumberOfEvents)
     EXPECT_EQ(RecordOf(table, "E999"), "R999");
 }
 
+TEST(EventTable, TheFirstSlotWinsAmongManyNames)
+{
+    // Every name twice, the second time in other case, with empty names in
+    // between: the index grows several times while the first slots stay.
+    std::string text;
+    for (int i = 0; i < 300; ++i)
+        text += "Ev" + std::to_string(i) + ",, : First" + std::to_string(i) + "\n";
+    for (int i = 0; i < 300; ++i)
+        text += "eV" + std::to_string(i) + " : Second" + std::to_string(i) + "\n";
+    const EventTable table = Loaded(text);
+    EXPECT_EQ(table.Slots().size(), 1200u);
+    for (int i = 0; i < 300; ++i) {
+        EXPECT_EQ(RecordOf(table, "EV" + std::to_string(i)), "First" + std::to_string(i));
+        EXPECT_EQ(RecordOf(table, "ev" + std::to_string(i) + "x"), "<unknown>");
+    }
+    EXPECT_EQ(RecordOf(table, ""), "<unknown>");
+}
+
 } // namespace
