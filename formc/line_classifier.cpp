@@ -1,7 +1,6 @@
 #include "line_classifier.h"
 
 #include <cstdint>
-#include <cstring>
 
 #include "text_view.h"
 
@@ -24,14 +23,20 @@ inline uint64_t LoadWord(const unsigned char *bytes)
 }
 
 // The word at `k`; past the end of the line, zero bytes, which no test takes
-// for a mark.
+// for a mark. The last word of a line is loaded from the line's last eight
+// bytes and shifted down, so no byte outside the line is read.
 uint64_t WordAt(std::string_view line, size_t k)
 {
-    if (line.size() - k >= 8)
-        return LoadWord(reinterpret_cast<const unsigned char *>(line.data() + k));
-    unsigned char tail[8] = {};
-    std::memcpy(tail, line.data() + k, line.size() - k);
-    return LoadWord(tail);
+    const auto *bytes = reinterpret_cast<const unsigned char *>(line.data());
+    const size_t rest = line.size() - k;
+    if (rest >= 8)
+        return LoadWord(bytes + k);
+    if (line.size() >= 8)
+        return LoadWord(bytes + line.size() - 8) >> (8 * (8 - rest));
+    uint64_t word = 0;
+    for (size_t i = rest; i-- > 0;)
+        word = word << 8 | bytes[k + i];
+    return word;
 }
 
 // The top bit of exactly the bytes of `word` that equal `c`.
