@@ -54,6 +54,14 @@ template <typename Value, typename Unsigned> int32_t WriteValue(KVSTREAM &stream
     return stream.Write(bytes, sizeof bytes);
 }
 
+// The value-returning reads: the value read in place, whatever was read.
+template <typename T> T ReadReturning(KVSTREAM &stream, int32_t (KVSTREAM::*read)(T &))
+{
+    T value{};
+    (stream.*read)(value);
+    return value;
+}
+
 } // namespace
 
 KVSTREAM::~KVSTREAM() = default;
@@ -101,40 +109,11 @@ int32_t KVSTREAM::ReadString(KVSTRING &target)
     return read;
 }
 
-int32_t KVSTREAM::ReadInteger()
-{
-    int32_t value = 0;
-    ReadInteger(value);
-    return value;
-}
-
-int16_t KVSTREAM::ReadShort()
-{
-    int16_t value = 0;
-    ReadShort(value);
-    return value;
-}
-
-int32_t KVSTREAM::ReadLong()
-{
-    int32_t value = 0;
-    ReadInteger(value);
-    return value;
-}
-
-float KVSTREAM::ReadSingle()
-{
-    float value = 0;
-    ReadSingle(value);
-    return value;
-}
-
-double KVSTREAM::ReadDouble()
-{
-    double value = 0;
-    ReadDouble(value);
-    return value;
-}
+int32_t KVSTREAM::ReadInteger() { return ReadReturning<int32_t>(*this, &KVSTREAM::ReadInteger); }
+int16_t KVSTREAM::ReadShort() { return ReadReturning<int16_t>(*this, &KVSTREAM::ReadShort); }
+int32_t KVSTREAM::ReadLong() { return ReadReturning<int32_t>(*this, &KVSTREAM::ReadInteger); }
+float KVSTREAM::ReadSingle() { return ReadReturning<float>(*this, &KVSTREAM::ReadSingle); }
+double KVSTREAM::ReadDouble() { return ReadReturning<double>(*this, &KVSTREAM::ReadDouble); }
 
 KVSTRING KVSTREAM::ReadString()
 {
