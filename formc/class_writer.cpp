@@ -80,7 +80,7 @@ void ClassWriter::FinishConstructor()
 {
     constructor.Send();
     output.Send();
-    constructorText.CopyTo(outputStream);
+    queue.Copy(constructorText, outputStream);
     output << ConstructorEnd;
     output.LineDone();
 }
@@ -90,7 +90,13 @@ void ClassWriter::FinishClass()
     output << "\n\n";
     dispatch.Send();
     output.Send();
-    dispatchText.CopyTo(outputStream);
+    queue.Copy(dispatchText, outputStream);
     output << ClassEnd;
     output.LineDone();
+}
+
+void ClassWriter::Flush()
+{
+    output.Send();
+    queue.Finish();
 }

@@ -1,8 +1,8 @@
 // Writes the class source of one form. Text goes to three places: the output
 // itself, and two memory texts, the constructor and the event dispatch method,
 // which join the output at the form's END and at the end of the input. Each
-// place gathers its lines into large writes; Flush sends what the output
-// still holds back.
+// place gathers its lines into large writes, which a write queue carries out
+// while the translation goes on; Flush waits until everything is written.
 #pragma once
 
 #include <string_view>
@@ -10,6 +10,7 @@
 #include "kvmemorystream.h"
 #include "kvstream.h"
 #include "text_batch.h"
+#include "write_queue.h"
 
 class ClassWriter {
   public:
@@ -30,16 +31,18 @@ class ClassWriter {
     void FinishClass();
 
     // Everything written so far reaches the output stream.
-    void Flush() { output.Send(); }
+    void Flush();
 
-    // True once any write has come short.
-    bool Failed() const { return output.Failed() || constructor.Failed() || dispatch.Failed(); }
+    // True once any write has come short; complete after Flush.
+    bool Failed() const { return queue.Failed(); }
 
   private:
     KVSTREAM &outputStream;
     KVMEMORYSTREAM constructorText;
     KVMEMORYSTREAM dispatchText;
-    TextBatch output{outputStream};
-    TextBatch constructor{constructorText};
-    TextBatch dispatch{dispatchText};
+    // After the streams it writes to: it finishes its writes when destroyed.
+    WriteQueue queue;
+    TextBatch output{outputStream, queue};
+    TextBatch constructor{constructorText, queue};
+    TextBatch dispatch{dispatchText, queue};
 };

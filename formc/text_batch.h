@@ -1,5 +1,5 @@
 // Text on its way to one stream, gathered so that the stream receives a few
-// large writes instead of one per line.
+// large writes instead of one per line; the writes go through a write queue.
 #pragma once
 
 #include <cstring>
@@ -7,10 +7,11 @@
 #include <vector>
 
 #include "kvstream.h"
+#include "write_queue.h"
 
 class TextBatch {
   public:
-    explicit TextBatch(KVSTREAM &stream) : stream(stream) {}
+    TextBatch(KVSTREAM &stream, WriteQueue &queue) : stream(stream), queue(queue) {}
 
     TextBatch &operator<<(std::string_view part)
     {
@@ -28,11 +29,8 @@ class TextBatch {
             Send();
     }
 
-    // Sends all gathered text to the stream.
+    // Queues all gathered text for the stream.
     void Send();
-
-    // True once the stream has taken less than it was sent.
-    bool Failed() const { return failed; }
 
   private:
     static constexpr size_t SendSize = 256 * 1024;
@@ -40,7 +38,7 @@ class TextBatch {
     void Enlarge(size_t needed);
 
     KVSTREAM &stream;
-    std::vector<char> text; // grows to about SendSize and is reused
+    WriteQueue &queue;
+    std::vector<char> text; // grows to about SendSize; buffers are reused
     size_t length = 0;
-    bool failed = false;
 };

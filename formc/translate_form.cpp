@@ -16,9 +16,11 @@ class FormTranslation {
     std::optional<FormError> Run(KVSTREAM &input)
     {
         std::optional<FormError> error = TranslateLines(input);
-        // What was written before an error stays written.
+        // What was written before an error stays written. A write that failed
+        // held text of earlier lines, so its error comes first; the writes
+        // run on, and a failure may only be known once they are done.
         writer.Flush();
-        if (!error && writer.Failed())
+        if (writer.Failed())
             error = FormError{FormMessage::CannotWriteOutput, 0};
         return error;
     }

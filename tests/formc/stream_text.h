@@ -1,6 +1,7 @@
 // Memory streams holding, or holding back, test text.
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 #include "kvmemorystream.h"
@@ -22,4 +23,20 @@ class TextStream : public KVMEMORYSTREAM {
         Seek(position);
         return std::string(all.Data(), static_cast<size_t>(all.Len()));
     }
+};
+
+// Takes `room` bytes, then nothing, like a full disk.
+class ShortStream : public TextStream {
+  public:
+    explicit ShortStream(int32_t room) : room(room) {}
+
+    int32_t Write(const void *buffer, int32_t count) override
+    {
+        const int32_t accepted = std::min(count, std::max(room, 0));
+        room -= accepted;
+        return TextStream::Write(buffer, accepted);
+    }
+
+  private:
+    int32_t room;
 };
