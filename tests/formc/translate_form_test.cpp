@@ -76,6 +76,26 @@ TEST(TranslateForm, OutputEndsAfterTheLinesBeforeAnError)
               Header + "\t' top\nDECLARE CLASS KvM\n\nDIM ^M AS KvM\n\nCLASS KvM EXTENDS KvForm\n");
 }
 
+TEST(TranslateForm, AFailedWriteOfEarlierLinesComesBeforeALaterError)
+{
+    std::string form = "M AS FORM\n";
+    for (int k = 0; k < 20000; ++k)
+        form += "  ' member comment " + std::to_string(k) + "\n";
+    form += "  what\nEND\n";
+    TextStream input(form);
+    ShortStream full(1000);
+    const std::optional<FormError> error = TranslateForm(input, full, Events());
+    ASSERT_TRUE(error.has_value());
+    EXPECT_STREQ(error->message, FormMessage::CannotWriteOutput);
+    EXPECT_EQ(error->line, 0);
+
+    TextStream valid("M AS FORM\nEND\n");
+    ShortStream tooShort(100);
+    const std::optional<FormError> atTheEnd = TranslateForm(valid, tooShort, Events());
+    ASSERT_TRUE(atTheEnd.has_value()) << "the last writes are checked too";
+    EXPECT_STREQ(atTheEnd->message, FormMessage::CannotWriteOutput);
+}
+
 TEST(TranslateForm, AFileWithoutFormIsAClassEnding)
 {
     const Translation translation = Translate("' only a comment\n\n$X\n");
