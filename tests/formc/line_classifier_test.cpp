@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "line_classifier.h"
@@ -90,6 +91,49 @@ TEST(LineClassifier, MarksAreFoundAtEveryPosition)
         EXPECT_EQ(handler.right, name);
         EXPECT_EQ(KindOf(name + " AS"), StatementKind::Unknown) << "AS needs the space after it; " << at;
         EXPECT_EQ(KindOf(name + " A S x"), StatementKind::Unknown) << at;
+    }
+}
+
+// The rules read naively, one search after the other, to check the
+// classifier's one-pass search on random lines.
+Statement ClassifyNaively(std::string_view line)
+{
+    const auto trim = [](std::string_view text) {
+        const size_t first = text.find_first_not_of(" \t");
+        return first == std::string_view::npos ? std::string_view()
+                                               : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    };
+    for (size_t k = 0; k + 4 <= line.size(); ++k) {
+        if (line[k] == ' ' && (line[k + 1] | 0x20) == 'a' && (line[k + 2] | 0x20) == 's' && line[k + 3] == ' ') {
+            const std::string_view type = trim(line.substr(k + 4));
+            const bool form = type.size() == 4 && (type[0] | 0x20) == 'f' && (type[1] | 0x20) == 'o' &&
+                              (type[2] | 0x20) == 'r' && (type[3] | 0x20) == 'm';
+            return {form ? StatementKind::FormDeclaration : StatementKind::ControlDeclaration,
+                    trim(line.substr(0, k)), type};
+        }
+    }
+    if (line.find('=') != std::string_view::npos)
+        return {StatementKind::Property, {}, {}};
+    if (const size_t colon = line.find(':'); colon != std::string_view::npos)
+        return {StatementKind::EventHandler, trim(line.substr(0, colon)), trim(line.substr(colon + 1))};
+    return {line.empty() ? StatementKind::Blank : StatementKind::Unknown, {}, {}};
+}
+
+TEST(LineClassifier, AgreesWithTheRulesReadNaivelyOnRandomLines)
+{
+    std::mt19937 random(20261208);
+    const std::string bytes = " \t aAsS=:x";
+    for (int k = 0; k < 200000; ++k) {
+        std::string line(random() % 48, ' ');
+        for (char &c : line)
+            c = bytes[random() % bytes.size()];
+        // Lines that the first tests take are not this test's subject.
+        if (!line.empty() && (line[0] == ' ' || line[0] == '\t' || line[0] == '\''))
+            line[0] = 'x';
+        const Statement expected = ClassifyNaively(line), actual = ClassifyLine(line, false);
+        ASSERT_EQ(actual.kind, expected.kind) << '"' << line << '"';
+        ASSERT_EQ(actual.left, expected.left) << '"' << line << '"';
+        ASSERT_EQ(actual.right, expected.right) << '"' << line << '"';
     }
 }
 
