@@ -2,7 +2,8 @@
 // file, in one sequence of runs:
 //   kvf_bench KVF WORKDIR [MEGABYTES]
 // Generates forms of MEGABYTES (default 100) and twice that, translates each
-// (best of five runs), copies each with cat, and prints a Markdown report:
+// and copies each with cat, taking turns (best of five runs each), and prints
+// a Markdown report:
 // MB/s, the ratio to cat, the scaling from one size to the double, and the
 // peak memory against its budget (twice the constructor and dispatch texts
 // plus 16 MB).
@@ -31,46 +32,41 @@ struct RunResult {
     double peakMegabytes;
 };
 
-// Runs `argv` with standard output to `outputPath`; the best of `times` runs.
-// `removed` is deleted before each run, so that no run pays for truncating
-// the previous run's output.
-RunResult Run(const std::vector<std::string> &argv, const std::string &outputPath,
-              const std::string &directory, const std::string &removed, int times)
+// Runs `argv` once with standard output to `outputPath` and keeps the best
+// figures in `best`. `removed` is deleted before the run, so that no run pays
+// for truncating the previous run's output.
+void Run(const std::vector<std::string> &argv, const std::string &outputPath, const std::string &directory,
+         const std::string &removed, RunResult &best)
 {
-    RunResult best{1e30, 1e30, 0};
-    for (int k = 0; k < times; ++k) {
-        std::remove(removed.c_str());
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
-        std::vector<char *> args;
-        for (const std::string &arg : argv)
-            args.push_back(const_cast<char *>(arg.c_str()));
-        args.push_back(nullptr);
-        const auto start = std::chrono::steady_clock::now();
-        pid_t child;
-        if (posix_spawnp(&child, args[0], &actions, nullptr, args.data(), environ) != 0) {
-            std::fprintf(stderr, "cannot start %s\n", args[0]);
-            std::exit(1);
-        }
-        int status = 0;
-        rusage usage{};
-        wait4(child, &status, 0, &usage);
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        posix_spawn_file_actions_destroy(&actions);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            std::fprintf(stderr, "%s failed\n", args[0]);
-            std::exit(1);
-        }
-        best.seconds = std::min(best.seconds, seconds);
-        const double cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-        best.cpuSeconds = std::min(best.cpuSeconds, cpu);
-        best.peakMegabytes = std::max(best.peakMegabytes, usage.ru_maxrss / 1024.0);
+    std::remove(removed.c_str());
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
+    std::vector<char *> args;
+    for (const std::string &arg : argv)
+        args.push_back(const_cast<char *>(arg.c_str()));
+    args.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child;
+    if (posix_spawnp(&child, args[0], &actions, nullptr, args.data(), environ) != 0) {
+        std::fprintf(stderr, "cannot start %s\n", args[0]);
+        std::exit(1);
     }
-    return best;
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    posix_spawn_file_actions_destroy(&actions);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s failed\n", args[0]);
+        std::exit(1);
+    }
+    best.seconds = std::min(best.seconds, seconds);
+    const double cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                       static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    best.cpuSeconds = std::min(best.cpuSeconds, cpu);
+    best.peakMegabytes = std::max(best.peakMegabytes, usage.ru_maxrss / 1024.0);
 }
 
 // A form of about `bytes` bytes: panels, each with properties, events and a
@@ -144,8 +140,13 @@ Measurement Measure(const std::string &kvf, const std::string &directory, size_t
     const size_t size = GenerateForm(directory + "/" + name, bytes, m.controls);
     m.megabytes = static_cast<double>(size) / (1 << 20);
     const std::string copy = directory + "/" + name + ".copy";
-    m.cat = Run({"cat", name}, copy, directory, copy, 5);
-    m.kvf = Run({kvf, name}, directory + "/console.txt", directory, directory + "/" + name + ".kv", 5);
+    // cat and kvf take turns, so that a change in the machine's load between
+    // runs weighs on both alike; the best of five runs each.
+    m.cat = m.kvf = RunResult{1e30, 1e30, 0};
+    for (int round = 0; round < 5; ++round) {
+        Run({"cat", name}, copy, directory, copy, m.cat);
+        Run({kvf, name}, directory + "/console.txt", directory, directory + "/" + name + ".kv", m.kvf);
+    }
     const std::string output = ReadFile(directory + "/" + name + ".kv");
     m.outputMegabytes = static_cast<double>(output.size()) / (1 << 20);
     m.budgetMegabytes = 2.0 * static_cast<double>(HeldTextBytes(output)) / (1 << 20) + 16;
