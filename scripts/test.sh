@@ -8,7 +8,7 @@ source "$(dirname "$0")/environment.sh"
 cd "$KELVO_ROOT"
 kelvo_setup || exit 1
 
-presets=(native native-asan win32 win64)
+presets=(native native-asan native-tsan win32 win64)
 passed=0
 failed=0
 problems=()
