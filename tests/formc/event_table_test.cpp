@@ -52,6 +52,22 @@ TEST(EventTable, LookupIgnoresCaseAndTheFirstSlotWins)
     EXPECT_EQ(RecordOf(table, "eClic"), "<unknown>");
 }
 
+TEST(EventTable, OnlyAsciiLettersChangeCase)
+{
+    const EventTable table = Loaded("a@[`{z : Marks\nlong_event_name_Xy : Long\n\xe1\xc1 : Accents\n");
+    EXPECT_EQ(RecordOf(table, "A@[`{Z"), "Marks");
+    EXPECT_EQ(RecordOf(table, "a`[`{z"), "<unknown>") << "@ and ` differ in the case bit but are not letters";
+    EXPECT_EQ(RecordOf(table, "a@{`{z"), "<unknown>");
+    EXPECT_EQ(RecordOf(table, "a@[@{z"), "<unknown>");
+    EXPECT_EQ(RecordOf(table, "a@[`[z"), "<unknown>");
+    EXPECT_EQ(RecordOf(table, "LONG_EVENT_NAME_xY"), "Long");
+    EXPECT_EQ(RecordOf(table, "long_event_name_Xz"), "<unknown>");
+    EXPECT_EQ(RecordOf(table, "long_event_name_X"), "<unknown>");
+    EXPECT_EQ(RecordOf(table, "\xe1\xc1"), "Accents");
+    EXPECT_EQ(RecordOf(table, "\xc1\xc1"), "<unknown>") << "bytes above 127 keep their case";
+    EXPECT_EQ(RecordOf(table, "\xe1\xe1"), "<unknown>");
+}
+
 TEST(EventTable, EmptyNamesAreNeverEvents)
 {
     const EventTable table = Loaded(",eClick : KvEvent\n");
