@@ -25,7 +25,7 @@ for preset in "${presets[@]}"; do
   fi
   echo "== $preset: test"
   log="build/$preset.test.log"
-  ctest --preset "$preset" -j2 2>&1 | tee "$log" | grep -E '(\*\*\*|Failed|tests passed|tests failed)'
+  ctest --preset "$preset" -j2 2>&1 | tee "$log" | grep -E '(\*\*\*|\(Failed\)|tests passed|tests failed)'
   summary=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
   if [ -z "$summary" ]; then
     problems+=("$preset: no test summary"); failed=$((failed + 1)); continue
