@@ -71,6 +71,14 @@ BOUND_FUNCTION(User32, SetFocus);
 BOUND_FUNCTION(User32, CreateAcceleratorTableA);
 BOUND_FUNCTION(User32, DestroyAcceleratorTable);
 BOUND_FUNCTION(User32, TranslateAcceleratorA);
+BOUND_FUNCTION(User32, SetCapture);
+BOUND_FUNCTION(User32, ReleaseCapture);
+BOUND_FUNCTION(User32, GetCapture);
+BOUND_FUNCTION(User32, GetFocus);
+BOUND_FUNCTION(User32, DestroyMenu);
+BOUND_FUNCTION(User32, PostMessageA);
+BOUND_FUNCTION(User32, SetForegroundWindow);
+BOUND_FUNCTION(User32, GetKeyState);
 BOUND_FUNCTION(Gdi32, GetStockObject);
 BOUND_FUNCTION(Gdi32, DeleteObject);
 BOUND_FUNCTION(Gdi32, CreateFontA);
@@ -92,6 +100,7 @@ BOUND_FUNCTION(Gdi32, SetPixelV);
 BOUND_FUNCTION(Gdi32, GetPixel);
 BOUND_FUNCTION(Comdlg32, GetOpenFileNameA);
 BOUND_FUNCTION(Comdlg32, GetSaveFileNameA);
+BOUND_FUNCTION(Comdlg32, CommDlgExtendedError);
 
 #undef BOUND_FUNCTION
 
@@ -225,6 +234,17 @@ int Lazy::TranslateAcceleratorA(HWND window, HACCEL table, LPMSG message)
 {
     return TranslateAcceleratorAFunction.Get()(window, table, message);
 }
+HWND Lazy::SetCapture(HWND window) { return SetCaptureFunction.Get()(window); }
+BOOL Lazy::ReleaseCapture() { return ReleaseCaptureFunction.Get()(); }
+HWND Lazy::GetCapture() { return GetCaptureFunction.Get()(); }
+HWND Lazy::GetFocus() { return GetFocusFunction.Get()(); }
+BOOL Lazy::DestroyMenu(HMENU menu) { return DestroyMenuFunction.Get()(menu); }
+BOOL Lazy::PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return PostMessageAFunction.Get()(window, message, wParam, lParam);
+}
+BOOL Lazy::SetForegroundWindow(HWND window) { return SetForegroundWindowFunction.Get()(window); }
+SHORT Lazy::GetKeyState(int key) { return GetKeyStateFunction.Get()(key); }
 HGDIOBJ Lazy::GetStockObject(int index) { return GetStockObjectFunction.Get()(index); }
 BOOL Lazy::DeleteObject(HGDIOBJ object) { return DeleteObjectFunction.Get()(object); }
 HFONT Lazy::CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
@@ -277,3 +297,4 @@ BOOL Lazy::SetPixelV(HDC dc, int x, int y, COLORREF color)
 COLORREF Lazy::GetPixel(HDC dc, int x, int y) { return GetPixelFunction.Get()(dc, x, y); }
 BOOL Lazy::GetOpenFileNameA(LPOPENFILENAMEA dialog) { return GetOpenFileNameAFunction.Get()(dialog); }
 BOOL Lazy::GetSaveFileNameA(LPOPENFILENAMEA dialog) { return GetSaveFileNameAFunction.Get()(dialog); }
+DWORD Lazy::CommDlgExtendedError() { return CommDlgExtendedErrorFunction.Get()(); }

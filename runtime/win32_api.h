@@ -71,6 +71,14 @@ HWND SetFocus(HWND window);
 HACCEL CreateAcceleratorTableA(LPACCEL accelerators, int count);
 BOOL DestroyAcceleratorTable(HACCEL table);
 int TranslateAcceleratorA(HWND window, HACCEL table, LPMSG message);
+HWND SetCapture(HWND window);
+BOOL ReleaseCapture();
+HWND GetCapture();
+HWND GetFocus();
+BOOL DestroyMenu(HMENU menu);
+BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL SetForegroundWindow(HWND window);
+SHORT GetKeyState(int key);
 
 // gdi32
 HGDIOBJ GetStockObject(int index);
@@ -98,5 +106,6 @@ COLORREF GetPixel(HDC dc, int x, int y);
 // comdlg32
 BOOL GetOpenFileNameA(LPOPENFILENAMEA dialog);
 BOOL GetSaveFileNameA(LPOPENFILENAMEA dialog);
+DWORD CommDlgExtendedError();
 
 } // namespace Lazy
