@@ -85,8 +85,14 @@ kelvo_start_wine() {
     echo "Creating the Wine prefix $WINEPREFIX"
     # Started here with no pipes: the services it leaves running would
     # otherwise hold the output of the first test open until they end.
-    wineboot -i </dev/null >/dev/null 2>&1 || true
+    "$KELVO_ROOT/cmake/wine-run.sh" wineboot -i </dev/null >/dev/null 2>&1 || true
   fi
+}
+
+# Whether this machine executes 32-bit programs, which Wine needs for 32-bit
+# Windows programs; some sandboxed kernels refuse them ("Exec format error").
+kelvo_runs_32bit() {
+  /usr/lib/wine/wine --version >/dev/null 2>&1
 }
 
 kelvo_setup() {

@@ -25,7 +25,13 @@ for preset in "${presets[@]}"; do
   fi
   echo "== $preset: test"
   log="build/$preset.test.log"
-  ctest --preset "$preset" -j2 2>&1 | tee "$log" | grep -E '(\*\*\*|\(Failed\)|tests passed|tests failed)'
+  selection=()
+  if [ "$preset" = win32 ] && ! kelvo_runs_32bit; then
+    # Only the checks that run no Windows program (import tables) can run.
+    echo "NOTE win32: this machine cannot execute 32-bit programs; its Wine tests are not run here (win64 runs the same tests)"
+    selection=(-L host)
+  fi
+  ctest --preset "$preset" -j2 "${selection[@]}" 2>&1 | tee "$log" | grep -E '(\*\*\*|\(Failed\)|tests passed|tests failed)'
   summary=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
   if [ -z "$summary" ]; then
     problems+=("$preset: no test summary"); failed=$((failed + 1)); continue
