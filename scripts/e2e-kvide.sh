@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# End-to-end run of the editor: starts kvide.exe under Wine on a virtual
+# display with a file of its own, drives it with real key presses (xdotool)
+# and checks what it does: the caption, the text (through the file that F2
+# saves), the about box, the find dialog and Find Next, the edit commands,
+# the Build commands (a stand-in kvo on the PATH records its arguments), and
+# the save prompt of Exit. Screenshots of the main window, the find dialog
+# and the about box go to build/e2e-kvide/. Exits non-zero on the first
+# check that fails.
+set -euo pipefail
+source "$(dirname "$0")/environment.sh"
+source "$(dirname "$0")/windows-programs.sh"
+cd "$KELVO_ROOT"
+unset DISPLAY # a virtual display of its own: key presses must not go astray
+kelvo_setup
+
+preset=$(kelvo_windows_preset)
+cmake --preset "$preset" >"build/$preset.configure.log"
+cmake --build --preset "$preset" -j2 --target kvide kvo_stand_in >"build/$preset.build.log"
+
+work="$KELVO_ROOT/build/e2e-kvide"
+rm -rf "$work"
+mkdir -p "$work"
+# A name with a space and an ampersand: the Build commands must pass it whole.
+doc="$work/my notes & forms.kvo"
+printf 'abcabc\n' >"$doc"
+record="$work/kvo-arguments.txt"
+KVO_RECORD=$(winepath -w "$record")
+WINEPATH=$(winepath -w "$KELVO_ROOT/build/$preset/tests/ide")
+export KVO_RECORD WINEPATH
+windows_doc=$(winepath -w "$doc")
+
+fail() {
+  echo "FAIL: $*" >&2
+  import -window root "$work/failure.png" 2>/dev/null || true
+  exit 1
+}
+step() { echo "-- $*"; }
+
+# Sends keys to a window after giving it the input focus.
+keys() { # window keys...
+  local window=$1
+  shift
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  sleep 0.2
+  xdotool key --delay 80 "$@"
+}
+
+typing() { # window text
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  sleep 0.2
+  xdotool type --delay 80 "$2"
+}
+
+# Waits until the document on disk holds exactly the text (printf format).
+expect_saved() {
+  local expected
+  expected=$(printf "$1" | od -An -c)
+  local deadline=$((SECONDS + 15))
+  while [ $SECONDS -lt $deadline ]; do
+    [ "$(od -An -c <"$doc")" = "$expected" ] && return 0
+    sleep 0.1
+  done
+  fail "the saved file holds [$(od -An -c <"$doc")], expected [$expected]"
+}
+
+# Waits until the stand-in compiler has recorded the number of runs.
+expect_compiles() {
+  local runs=$1 deadline=$((SECONDS + 30))
+  while [ $SECONDS -lt $deadline ]; do
+    [ -e "$record" ] && [ "$(grep -c '^1$' "$record")" -ge "$runs" ] && break
+    sleep 0.2
+  done
+  [ -e "$record" ] || fail "kvo was not run"
+  local expected
+  expected=$(for _ in $(seq "$runs"); do printf '1\n%s\n' "$windows_doc"; done)
+  [ "$(cat "$record")" = "$expected" ] || fail "kvo recorded [$(cat "$record")], expected $runs runs with [$windows_doc]"
+}
+
+step "start with a file named on the command line"
+kelvo_wine "$KELVO_ROOT/build/$preset/ide/kvide.exe" "$windows_doc" </dev/null >"$work/kvide.log" 2>&1 &
+kvide_pid=$!
+main=$(kelvo_wait_window '^KVO IDE - ' 60) || fail "no main window"
+caption=$(xdotool getwindowname "$main")
+[ "$caption" = "KVO IDE - $windows_doc" ] || fail "caption [$caption]"
+
+step "F1: the about box, closed by its OK button"
+keys "$main" F1
+about=$(kelvo_wait_window '^About Kelvo IDE$' 15) || fail "F1 opened no about box"
+sleep 0.5
+import -window "$about" "$work/about.png"
+keys "$about" space
+kelvo_wait_no_window '^About Kelvo IDE$' 15 || fail "OK did not close the about box"
+
+step "Ctrl+F: find 'bc', then type over the selection, F2 saves"
+keys "$main" ctrl+f
+search=$(kelvo_wait_window '^Search$' 15) || fail "Ctrl+F opened no find dialog"
+typing "$search" "bc"
+sleep 0.3
+import -window "$search" "$work/find-dialog.png"
+keys "$search" Tab space
+kelvo_wait_no_window '^Search$' 15 || fail "Find did not close the dialog"
+typing "$main" "X"
+keys "$main" F2
+expect_saved 'aXabc\n'
+
+step "F3: the next occurrence; Ctrl+X cuts it"
+keys "$main" F3 ctrl+x F2
+expect_saved 'aXa\n'
+
+step "Ctrl+V pastes at the start of the line, Ctrl+Z undoes it"
+keys "$main" Home ctrl+v F2
+expect_saved 'bcaXa\n'
+keys "$main" ctrl+z F2
+expect_saved 'aXa\n'
+
+step "Ctrl+C copies the line, Ctrl+V pastes it at its end"
+keys "$main" Home shift+End ctrl+c End ctrl+v F2
+expect_saved 'aXaaXa\n'
+import -window "$main" "$work/main-window.png"
+
+step "F3 with no occurrence left: Text not found"
+keys "$main" F3
+missing=$(kelvo_wait_window '^Text not found$' 15) || fail "no 'Text not found' message"
+keys "$missing" Return
+kelvo_wait_no_window '^Text not found$' 15 || fail "the message did not close"
+
+step "Ctrl+F5 and F5 run kvo with the file name as one argument"
+keys "$main" ctrl+F5
+expect_compiles 1
+# The command processor's console took the foreground: the keys go to the
+# editor again only once it has the focus back.
+keys "$main" F5
+expect_compiles 2
+
+step "Alt+X with changes asks first: Cancel keeps the editor, No ends it"
+typing "$main" "z"
+keys "$main" alt+x
+prompt=$(kelvo_wait_window '^Save changes$' 15) || fail "no save prompt"
+keys "$prompt" Escape
+kelvo_wait_no_window '^Save changes$' 15 || fail "Cancel did not close the prompt"
+kill -0 "$kvide_pid" 2>/dev/null || fail "Cancel ended the editor"
+keys "$main" alt+x
+prompt=$(kelvo_wait_window '^Save changes$' 15) || fail "no save prompt the second time"
+keys "$prompt" n
+kelvo_wait_exit "$kvide_pid" 30 || fail "No did not end the editor"
+expect_saved 'aXaaXa\n'
+
+echo "e2e: kvide passed every step; screenshots in $work"
