@@ -16,6 +16,10 @@ bool PumpUntil(const std::function<bool()> &done, DWORD timeoutMs = 3000);
 // Runs `action` once, from the message loop, after `delayMs`.
 void AfterDelay(DWORD delayMs, std::function<void()> action);
 
+// Presses `button` (IDOK, IDYES, ...) of the next message box or dialog that
+// this thread shows, from a timer that its modal loop runs.
+void AnswerDialog(int button);
+
 // Sets or clears the Ctrl key in the thread's keyboard state, which posted
 // key messages do not carry.
 class HeldControlKey {
@@ -55,6 +59,7 @@ class RecorderForm : public KVFORM {
 // messages that reach it.
 class TestEdit : public KVCONTROL {
   public:
+    explicit TestEdit(DWORD editStyle = ES_AUTOHSCROLL) : editStyle(editStyle) {}
     void CreateWnd(HWND parent) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void SetTabStop(KvBool on) { TabStop = on; }
@@ -62,6 +67,9 @@ class TestEdit : public KVCONTROL {
     WNDPROC GetOldWindowProc() const { return OldWindowProc; }
 
     std::vector<UINT> messages;
+
+  private:
+    DWORD editStyle;
 };
 
 // Shows the form and makes it the active, foreground window.
