@@ -5,21 +5,14 @@
 
 TEST(MenuCommandIdentifiers, CountFromOneInConstructionOrderAndAreNeverReused)
 {
-    EXPECT_EQ(NextCommandID, 1u);
-    EXPECT_EQ(MenuItemList, nullptr);
     KVMENUITEM first, second, third;
-    EXPECT_EQ(first.GetID(), 1u);
-    EXPECT_EQ(second.GetID(), 2u);
-    EXPECT_EQ(third.GetID(), 3u);
     {
         KVMENUITEM fourth;
-        EXPECT_EQ(fourth.GetID(), 4u);
     }
     KVMENUITEM fifth;
-    EXPECT_EQ(fifth.GetID(), 5u);
-
-    std::vector<KVMENUITEM *> list;
+    std::vector<uint32_t> listed;
     for (KVMENUITEM *item = MenuItemList; item; item = item->NextInList())
-        list.push_back(item);
-    EXPECT_EQ(list, (std::vector<KVMENUITEM *>{&first, &second, &third, &fifth}));
+        listed.push_back(item->GetID());
+    EXPECT_EQ(listed, (std::vector<uint32_t>{1, 2, 3, 5}));
+    EXPECT_EQ(MenuItemList, &first);
 }

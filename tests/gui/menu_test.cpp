@@ -1,65 +1,112 @@
-// Menu bars, menus and items: their Win32 menus, their lists, and the way a
-// chosen item reaches its form.
+// Menus: shortcut texts, the menu bar's accelerator table, item states in
+// the Win32 menu, choosing items, and the lifetimes of items and bars.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "gui_test_support.h"
-#include "menu_test_support.h"
+#include "kvmenu.h"
 
 namespace {
 
-// The item's entry as the window system has it.
-MENUITEMINFOA EntryOf(KVPOPUP &menu, KVMENUITEM &item)
+std::vector<ACCEL> AcceleratorsOf(KVMAINMENU &bar)
 {
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_STATE | MIIM_FTYPE | MIIM_SUBMENU;
-    EXPECT_TRUE(GetMenuItemInfoA(menu.GetMenuHandle(), item.GetID(), FALSE, &info));
-    return info;
+    std::vector<ACCEL> records(
+        static_cast<size_t>(CopyAcceleratorTableA(bar.GetAcceleratorTable(), nullptr, 0)));
+    CopyAcceleratorTableA(bar.GetAcceleratorTable(), records.data(), static_cast<int>(records.size()));
+    return records;
 }
 
-std::string CaptionOf(KVPOPUP &menu, KVMENUITEM &item)
+// The table's commands against the items expected, in table order.
+void ExpectCommands(KVMAINMENU &bar, std::initializer_list<KVMENUITEM *> items)
 {
-    char text[64] = "";
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_STRING;
-    info.dwTypeData = text;
-    info.cch = sizeof text;
-    EXPECT_TRUE(GetMenuItemInfoA(menu.GetMenuHandle(), item.GetID(), FALSE, &info));
-    return text;
+    std::vector<uint32_t> commands, expected;
+    for (const ACCEL &record : AcceleratorsOf(bar))
+        commands.push_back(record.cmd);
+    for (KVMENUITEM *item : items)
+        expected.push_back(item->GetID());
+    EXPECT_EQ(commands, expected);
 }
 
-// The command identifiers of the Win32 menu's entries, by position.
-std::vector<UINT> EntriesOf(KVPOPUP &menu)
-{
-    std::vector<UINT> ids;
-    for (int position = 0; position < GetMenuItemCount(menu.GetMenuHandle()); ++position)
-        ids.push_back(GetMenuItemID(menu.GetMenuHandle(), position));
-    return ids;
-}
+bool TableExists(HACCEL table) { return CopyAcceleratorTableA(table, nullptr, 0) > 0; }
 
-// The items of the menu's list, through GetItem.
-std::vector<KVMENUITEM *> ItemsOf(KVPOPUP &menu)
-{
-    std::vector<KVMENUITEM *> items;
-    for (int32_t index = 1; menu.GetItem(index); ++index)
-        items.push_back(menu.GetItem(index));
-    return items;
-}
+struct ShortcutCase {
+    const char *text;
+    const char *normalised;
+    BYTE fVirt; // 0: the text names no key
+    WORD key;
+};
 
-bool InMenuItemList(const KVMENUITEM *wanted)
-{
-    for (KVMENUITEM *item = MenuItemList; item; item = item->NextInList()) {
-        if (item == wanted)
-            return true;
-    }
-    return false;
-}
+const ShortcutCase ShortcutCases[] = {
+    {"Ctrl+Z", "+ctrl+z", FVIRTKEY | FCONTROL, 'Z'},
+    {"ctrl+z", "+ctrl+z", FVIRTKEY | FCONTROL, 'Z'},
+    {" CTRL + Z ", "+ctrl + z", FVIRTKEY | FCONTROL, 'Z'},
+    {"f5", "+f5", FVIRTKEY, VK_F5},
+    {"ctrl+f5", "+ctrl+f5", FVIRTKEY | FCONTROL, VK_F5},
+    {"ctrl+F", "+ctrl+f", FVIRTKEY | FCONTROL, 'F'},
+    {"Alt+X", "+alt+x", FVIRTKEY | FALT, 'X'},
+    {"shift+alt+f12", "+shift+alt+f12", FVIRTKEY | FALT | FSHIFT, VK_F12},
+    {"F2", "+f2", FVIRTKEY, VK_F2},
+    {"", "+", 0, 0},
+    {"ctrl+", "+ctrl+", 0, 0},
+    {"ctrl++", "+ctrl++", 0, 0},
+    {"home", "+home", FVIRTKEY, 'H'},
+    // Function keys end at F24; other names beginning with f are the letter.
+    {"f24", "+f24", FVIRTKEY, VK_F24},
+    {"f25", "+f25", FVIRTKEY, 'F'},
+    {"ctrl+find", "+ctrl+find", FVIRTKEY | FCONTROL, 'F'},
+};
 
 } // namespace
+
+TEST(Shortcuts, EachTextGivesItsAcceleratorAndIsReplacedByItsNormalForm)
+{
+    for (const ShortcutCase &row : ShortcutCases) {
+        SCOPED_TRACE(std::string("\"") + row.text + "\"");
+        KVMAINMENU bar(nullptr);
+        KVMENUITEM item;
+        item.SetParent(&bar);
+        KVSTRING text = row.text;
+        item.SetShortcut(text);
+        EXPECT_EQ(std::string(text.Data()), row.normalised);
+        EXPECT_EQ(std::string(item.GetShortcut().Data()), row.fVirt ? row.normalised : "");
+        const std::vector<ACCEL> table = AcceleratorsOf(bar);
+        ASSERT_EQ(table.size(), row.fVirt ? 1u : 0u);
+        if (row.fVirt) {
+            EXPECT_EQ(table[0].fVirt, row.fVirt);
+            EXPECT_EQ(table[0].key, row.key);
+            EXPECT_EQ(table[0].cmd, item.GetID());
+        }
+    }
+}
+
+TEST(MenuAccelerators, NestedMenusContributeAndTheTableIsRebuiltOnEveryChange)
+{
+    KVMAINMENU bar(nullptr);
+    KVMENUITEM file, save, recent, first, edit, hidden, late;
+    file.SetParent(&bar);
+    edit.SetParent(&bar);
+    save.SetParent(&file);
+    recent.SetParent(&file);
+    first.SetParent(&recent);
+    hidden.SetParent(&edit);
+    late.SetShortcut("alt+l");
+    save.SetShortcut("ctrl+s");
+    first.SetShortcut("f5");
+    hidden.SetShortcut("f3");
+    edit.SetShortcut("f2"); // an item with a shortcut hides its children's
+    ExpectCommands(bar, {&save, &first, &edit});
+
+    // A shortcut set without a parent counts once the item reaches the bar.
+    HACCEL previous = bar.GetAcceleratorTable();
+    late.SetParent(&recent);
+    ExpectCommands(bar, {&save, &first, &late, &edit});
+    EXPECT_FALSE(TableExists(previous));
+    recent.SetParent(nullptr);
+    ExpectCommands(bar, {&save, &edit});
+}
 
 TEST(MenuItemStates, EachChangeReachesTheWin32Entry)
 {
@@ -67,96 +114,85 @@ TEST(MenuItemStates, EachChangeReachesTheWin32Entry)
     KVMENUITEM item;
     item.SetParent(&bar);
     item.SetCaption("&Open\tCtrl+O");
-    EXPECT_EQ(CaptionOf(bar, item), "&Open\tCtrl+O");
-    EXPECT_EQ(Text(item.GetCaption()), "&Open\tCtrl+O");
-
     struct Step {
-        const char *what;
         std::function<void()> change;
         UINT state;
         bool separator;
     };
     const Step steps[] = {
-        {"new", [] {}, 0, false},
-        {"disabled", [&] { item.SetEnabled(KvFalse); }, MFS_GRAYED, false},
-        {"checked", [&] { item.SetChecked(KvTrue); }, MFS_GRAYED | MFS_CHECKED, false},
-        {"enabled", [&] { item.SetEnabled(KvTrue); }, MFS_CHECKED, false},
-        {"separator", [&] { item.SetSeparator(KvTrue); }, MFS_CHECKED, true},
-        {"unchecked", [&] { item.SetChecked(KvFalse); }, 0, true},
-        {"no separator", [&] { item.SetSeparator(KvFalse); }, 0, false},
+        {[] {}, 0, false},
+        {[&] { item.SetEnabled(KvFalse); }, MFS_GRAYED, false},
+        {[&] { item.SetChecked(KvTrue); }, MFS_GRAYED | MFS_CHECKED, false},
+        {[&] { item.SetEnabled(KvTrue); }, MFS_CHECKED, false},
+        {[&] { item.SetSeparator(KvTrue); }, MFS_CHECKED, true},
+        {[&] { item.SetChecked(KvFalse); }, 0, true},
+        {[&] { item.SetSeparator(KvFalse); }, 0, false},
     };
     for (const Step &step : steps) {
-        SCOPED_TRACE(step.what);
+        SCOPED_TRACE(&step - steps);
         step.change();
-        const MENUITEMINFOA entry = EntryOf(bar, item);
+        char caption[32] = "";
+        MENUITEMINFOA entry{};
+        entry.cbSize = sizeof entry;
+        entry.fMask = MIIM_STATE | MIIM_FTYPE | MIIM_STRING;
+        entry.dwTypeData = caption;
+        entry.cch = sizeof caption;
+        ASSERT_TRUE(GetMenuItemInfoA(bar.GetMenuHandle(), item.GetID(), FALSE, &entry));
         EXPECT_EQ(entry.fState & (MFS_GRAYED | MFS_CHECKED), step.state);
         EXPECT_EQ((entry.fType & MFT_SEPARATOR) != 0, step.separator);
         EXPECT_EQ(item.GetEnabled(), ToKvBool(!(step.state & MFS_GRAYED)));
         EXPECT_EQ(item.GetChecked(), ToKvBool(step.state & MFS_CHECKED));
         EXPECT_EQ(item.GetSeparator(), ToKvBool(step.separator));
+        if (!step.separator) {
+            EXPECT_STREQ(caption, "&Open\tCtrl+O");
+        }
     }
-    EXPECT_EQ(CaptionOf(bar, item), "&Open\tCtrl+O");
 }
 
-TEST(MenuStructure, ItemsKeepTheOrderOfTheirParentsInTheListAndTheWin32Menu)
+TEST(MenuStructure, AMovedItemLeavesItsMenuAndNoItemBecomesItsOwnAncestor)
 {
     KVPOPUP menu;
-    KVMENUITEM a, b, c, d;
-    for (KVMENUITEM *item : {&c, &a, &d, &b})
-        item->SetParent(&menu);
-    EXPECT_EQ(ItemsOf(menu), (std::vector<KVMENUITEM *>{&c, &a, &d, &b}));
-    EXPECT_EQ(EntriesOf(menu), (std::vector<UINT>{c.GetID(), a.GetID(), d.GetID(), b.GetID()}));
-    EXPECT_EQ(menu.GetItemCount(), 4);
-    EXPECT_EQ(menu.GetItem(0), &c);
-    EXPECT_EQ(menu.GetItem(5), nullptr);
-
-    menu.RemoveItem(&c);
-    menu.RemoveItem(&d);
-    EXPECT_EQ(ItemsOf(menu), (std::vector<KVMENUITEM *>{&a, &b}));
-    EXPECT_EQ(EntriesOf(menu), (std::vector<UINT>{a.GetID(), b.GetID()}));
-    EXPECT_EQ(c.GetParentMenu(), nullptr);
-
-    // Moving an item takes it out of its previous menu.
+    KVMENUITEM a, b;
+    a.SetParent(&menu);
+    b.SetParent(&menu);
     b.SetParent(&a);
-    EXPECT_EQ(ItemsOf(menu), (std::vector<KVMENUITEM *>{&a}));
-    EXPECT_EQ(ItemsOf(a), (std::vector<KVMENUITEM *>{&b}));
-    // A menu inside an item cannot become its parent.
+    EXPECT_EQ(menu.GetItem(2), nullptr);
+    EXPECT_EQ(menu.GetItemCount(), 1);
+    EXPECT_EQ(a.GetItem(1), &b);
     a.SetParent(&b);
     EXPECT_EQ(a.GetParentMenu(), &menu);
-    EXPECT_TRUE(ItemsOf(b).empty());
+    EXPECT_EQ(b.GetItem(1), nullptr);
 }
 
-TEST(MenuStructure, AnItemsEntryHasItsOwnMenuAsSubmenuWhileItHasItems)
+TEST(MenuLifetime, DeletedItemsAndBarsLeaveEveryListAndTheirTable)
 {
-    KVMAINMENU bar(nullptr);
-    KVMENUITEM file, save;
-    file.SetParent(&bar);
-    EXPECT_EQ(EntryOf(bar, file).hSubMenu, nullptr);
-    save.SetParent(&file);
-    EXPECT_EQ(EntryOf(bar, file).hSubMenu, file.GetMenuHandle());
-    EXPECT_EQ(EntriesOf(file), std::vector<UINT>{save.GetID()});
-    save.SetParent(nullptr);
-    EXPECT_EQ(EntryOf(bar, file).hSubMenu, nullptr);
-}
-
-TEST(MenuStructure, ADeletedItemLeavesItsMenuAndTheItemListAndFreesItsItems)
-{
-    KVPOPUP menu;
-    KVMENUITEM kept, child;
+    RecorderForm form;
+    const int32_t owners = AcceleratorOwnerCount();
+    auto bar = std::make_unique<KVMAINMENU>(&form);
     auto doomed = std::make_unique<KVMENUITEM>();
-    doomed->SetParent(&menu);
-    kept.SetParent(&menu);
+    KVMENUITEM kept, child;
+    doomed->SetParent(bar.get());
+    kept.SetParent(bar.get());
     child.SetParent(doomed.get());
-    const uint32_t id = doomed->GetID();
-    const KVMENUITEM *address = doomed.get();
-    EXPECT_TRUE(InMenuItemList(address));
-
+    kept.SetShortcut("ctrl+q");
+    const uint32_t doomedId = doomed->GetID();
     doomed.reset();
-    EXPECT_FALSE(InMenuItemList(address));
-    EXPECT_EQ(ItemsOf(menu), std::vector<KVMENUITEM *>{&kept});
-    EXPECT_EQ(EntriesOf(menu), std::vector<UINT>{kept.GetID()});
+    EXPECT_EQ(bar->GetItemCount(), 1);
     EXPECT_EQ(child.GetParentMenu(), nullptr);
-    MenuCommand(id);
+    for (KVMENUITEM *item = MenuItemList; item; item = item->NextInList())
+        EXPECT_NE(item->GetID(), doomedId);
+
+    HACCEL table = bar->GetAcceleratorTable();
+    EXPECT_EQ(AcceleratorOwnerCount(), owners + 1);
+    bar.reset();
+    EXPECT_EQ(AcceleratorOwnerCount(), owners);
+    EXPECT_FALSE(TableExists(table));
+    EXPECT_EQ(GetMenu(form.GetHandle()), nullptr);
+    EXPECT_EQ(kept.GetParentMenu(), nullptr);
+    MenuCommand(doomedId);
+    MenuCommand(kept.GetID());
+    kept.SetShortcut("ctrl+w");
+    EXPECT_TRUE(form.EventsOf({eClick}).empty());
 }
 
 // A shown form with a menu bar: File, holding Save with Ctrl+S.
@@ -186,8 +222,9 @@ class MenuChoice : public ::testing::Test {
     KVMENUITEM file, save;
 };
 
-TEST_F(MenuChoice, AMenuCommandClicksTheItemOnce)
+TEST_F(MenuChoice, AMenuCommandClicksTheItemOnceAndAnUnknownOneNothing)
 {
+    PostMessageA(form.GetHandle(), WM_COMMAND, MAKEWPARAM(NextCommandID + 1, 0), 0);
     PostMessageA(form.GetHandle(), WM_COMMAND, MAKEWPARAM(save.GetID(), 0), 0);
     form.Flush();
     ExpectOneClickFromSave();
@@ -203,25 +240,4 @@ TEST_F(MenuChoice, TheShortcutKeyClicksTheItemOnce)
     }
     EXPECT_EQ(form.commands, std::vector<WPARAM>{MAKEWPARAM(save.GetID(), 1)});
     ExpectOneClickFromSave();
-}
-
-TEST_F(MenuChoice, AnUnknownCommandAndAnItemOutsideTheBarReachNoForm)
-{
-    KVMENUITEM loose;
-    PostMessageA(form.GetHandle(), WM_COMMAND, MAKEWPARAM(loose.GetID() + 100, 0), 0);
-    PostMessageA(form.GetHandle(), WM_COMMAND, MAKEWPARAM(loose.GetID(), 0), 0);
-    form.Flush();
-    EXPECT_TRUE(form.EventsOf({eClick}).empty());
-}
-
-TEST_F(MenuChoice, ABarMovedToAnotherFormDeliversThere)
-{
-    RecorderForm other;
-    bar.SetOwnerForm(&other);
-    EXPECT_EQ(GetMenu(form.GetHandle()), nullptr);
-    EXPECT_EQ(GetMenu(other.GetHandle()), bar.GetMenuHandle());
-    save.Click();
-    EXPECT_TRUE(form.EventsOf({eClick}).empty());
-    ASSERT_EQ(other.EventsOf({eClick}).size(), 1u);
-    EXPECT_EQ(other.EventsOf({eClick})[0].sender, save.AsSender());
 }
