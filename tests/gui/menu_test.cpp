@@ -241,3 +241,20 @@ TEST_F(MenuChoice, TheShortcutKeyClicksTheItemOnce)
     EXPECT_EQ(form.commands, std::vector<WPARAM>{MAKEWPARAM(save.GetID(), 1)});
     ExpectOneClickFromSave();
 }
+
+TEST_F(MenuChoice, AnItemShownAsAPopupMenuDeliversToTheFormGiven)
+{
+    KVMENUITEM context, paste;
+    paste.SetParent(&context);
+    paste.SetCaption("&Paste");
+    AfterDelay(50, [&] {
+        PostMessageA(form.GetHandle(), WM_KEYDOWN, VK_DOWN, 1);
+        PostMessageA(form.GetHandle(), WM_KEYDOWN, VK_RETURN, 1);
+    });
+    AfterDelay(3000, [] { EndMenu(); }); // should the keys be lost
+    context.Popup(&form, 20, 20);
+    form.Flush();
+    const std::vector<RecordedEvent> clicks = form.EventsOf({eClick});
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(clicks[0].sender, paste.AsSender());
+}
