@@ -42,10 +42,13 @@ KVPOPUP::~KVPOPUP()
     KVMENUITEM *item = FirstItem;
     while (item) {
         KVMENUITEM *next = item->NextInMenu;
+        // Taken out first, so that the item's own menu outlives this one.
+        Lazy::RemoveMenu(MenuHandle, item->CommandID, MF_BYCOMMAND);
         item->ParentMenu = nullptr;
         item->NextInMenu = nullptr;
         item = next;
     }
+    Lazy::DestroyMenu(MenuHandle);
 }
 
 void KVPOPUP::SetMenuHandle(HMENU handle) { MenuHandle = handle; }

@@ -46,9 +46,9 @@ class KVPOPUP {
     // Rebuilds the accelerator table of the menu bar above; a pop-up menu
     // has none.
     virtual void BuildAccelerators();
-    // The items of a deleted menu are left without a parent. The Win32 menu
-    // is left to the window system, which destroys a menu bar and its
-    // submenus with their window.
+    // Destroys the Win32 menu; the items stay, without a parent. (A menu
+    // whose window is gone was already destroyed with it, and destroying it
+    // again does nothing.)
     virtual ~KVPOPUP();
 
     // What a form's EventHandler receives as sender for this menu: it tells

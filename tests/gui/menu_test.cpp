@@ -170,29 +170,48 @@ TEST(MenuLifetime, DeletedItemsAndBarsLeaveEveryListAndTheirTable)
     const int32_t owners = AcceleratorOwnerCount();
     auto bar = std::make_unique<KVMAINMENU>(&form);
     auto doomed = std::make_unique<KVMENUITEM>();
-    KVMENUITEM kept, child;
+    KVMENUITEM kept, child, grandchild;
     doomed->SetParent(bar.get());
     kept.SetParent(bar.get());
     child.SetParent(doomed.get());
+    grandchild.SetParent(&child);
     kept.SetShortcut("ctrl+q");
     const uint32_t doomedId = doomed->GetID();
+    HMENU doomedMenu = doomed->GetMenuHandle();
     doomed.reset();
     EXPECT_EQ(bar->GetItemCount(), 1);
     EXPECT_EQ(child.GetParentMenu(), nullptr);
+    EXPECT_FALSE(IsMenu(doomedMenu));
+    EXPECT_TRUE(IsMenu(child.GetMenuHandle()));
     for (KVMENUITEM *item = MenuItemList; item; item = item->NextInList())
         EXPECT_NE(item->GetID(), doomedId);
 
     HACCEL table = bar->GetAcceleratorTable();
+    HMENU barMenu = bar->GetMenuHandle();
     EXPECT_EQ(AcceleratorOwnerCount(), owners + 1);
     bar.reset();
     EXPECT_EQ(AcceleratorOwnerCount(), owners);
     EXPECT_FALSE(TableExists(table));
+    EXPECT_FALSE(IsMenu(barMenu));
     EXPECT_EQ(GetMenu(form.GetHandle()), nullptr);
     EXPECT_EQ(kept.GetParentMenu(), nullptr);
     MenuCommand(doomedId);
     MenuCommand(kept.GetID());
     kept.SetShortcut("ctrl+w");
     EXPECT_TRUE(form.EventsOf({eClick}).empty());
+}
+
+TEST(MenuLifetime, MenusAreDeletedSafelyAfterTheWindowSystemDestroyedThem)
+{
+    RecorderForm form;
+    KVMAINMENU bar(&form);
+    KVMENUITEM file, save;
+    file.SetParent(&bar);
+    save.SetParent(&file);
+    save.SetShortcut("f2");
+    form.Close();
+    EXPECT_FALSE(IsMenu(bar.GetMenuHandle()));
+    EXPECT_FALSE(IsMenu(file.GetMenuHandle()));
 }
 
 // A shown form with a menu bar: File, holding Save with Ctrl+S.
