@@ -46,17 +46,18 @@ HWND EditInside(HWND window)
     return nullptr;
 }
 
+BOOL CALLBACK CollectDialog(HWND window, LPARAM found)
+{
+    if (ClassOf(window) == "#32770" && IsWindowVisible(window))
+        reinterpret_cast<std::vector<HWND> *>(found)->push_back(window);
+    return TRUE;
+}
+
+// The visible dialog windows of this thread.
 std::vector<HWND> ThreadDialogs()
 {
     std::vector<HWND> dialogs;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
-            if (ClassOf(window) == "#32770" && IsWindowVisible(window))
-                reinterpret_cast<std::vector<HWND> *>(found)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&dialogs));
+    EnumThreadWindows(GetCurrentThreadId(), CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
     return dialogs;
 }
 
