@@ -143,28 +143,6 @@ TEST_F(TimerTest, StoppedAndDeletedTimersGetNoMoreTicks)
     }
 }
 
-TEST_F(TimerTest, TimerListHoldsTheLivingTimersInOrderWithConsecutiveIdentifiers)
-{
-    auto first = std::make_unique<KVTIMER>();
-    auto second = std::make_unique<KVTIMER>();
-    auto third = std::make_unique<KVTIMER>();
-    EXPECT_EQ(second->GetTimerID(), first->GetTimerID() + 1);
-    EXPECT_EQ(third->GetTimerID(), second->GetTimerID() + 1);
-    EXPECT_EQ(NextTimerID, third->GetTimerID() + 1);
-
-    auto listed = [] {
-        std::vector<KVTIMER *> timers;
-        for (KVTIMER *timer = TimerList; timer; timer = timer->NextInTimerList())
-            timers.push_back(timer);
-        return timers;
-    };
-    EXPECT_EQ(listed(), (std::vector<KVTIMER *>{first.get(), second.get(), third.get()}));
-    second.reset();
-    EXPECT_EQ(listed(), (std::vector<KVTIMER *>{first.get(), third.get()}));
-    first.reset();
-    EXPECT_EQ(listed(), (std::vector<KVTIMER *>{third.get()}));
-}
-
 TEST_F(TimerTest, ARunningTimerMovesToItsNewParentsWindow)
 {
     TickForm other;
