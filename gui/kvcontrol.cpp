@@ -342,7 +342,7 @@ COLORREF KVCONTROL::GetColor() { return Canvas.GetBrushColor(); }
 
 KvBool KVCONTROL::GetFocused() { return Focused; }
 
-void KVCONTROL::EventHandler(KVCONTROL *, KvEvent &) {}
+void KVCONTROL::EventHandler(void *, KvEvent &) {}
 
 KvBool KVCONTROL::IsA(const KVSTRING &className) { return ToKvBool(ToUpper(className) == "CONTROL"); }
 

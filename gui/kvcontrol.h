@@ -94,8 +94,10 @@ class KVCONTROL {
     virtual COLORREF GetTextColor();
     virtual COLORREF GetColor();
     virtual KvBool GetFocused();
-    // Receives the events of the controls inside a form; forms override it.
-    virtual void EventHandler(KVCONTROL *sender, KvEvent &event);
+    // Receives the events of the controls inside a form and of its menus;
+    // forms override it. The sender is the control or menu item that raised
+    // the event, to be compared with the form's members.
+    virtual void EventHandler(void *sender, KvEvent &event);
     // Whether this control is of the named class or derives from it; the
     // name is compared in upper case.
     virtual KvBool IsA(const KVSTRING &className);

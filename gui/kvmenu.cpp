@@ -100,7 +100,7 @@ void KVPOPUP::RemoveItem(KVMENUITEM *item)
 void KVPOPUP::NotifyOwner(KVMENUITEM *sender, KvEvent &event)
 {
     if (OwnerForm)
-        OwnerForm->EventHandler(sender->AsSender(), event);
+        OwnerForm->EventHandler(sender, event);
 }
 
 void KVPOPUP::BuildAccelerators() {}
@@ -311,12 +311,13 @@ void KVMENUITEM::AddAccelerators(std::vector<ACCEL> &table)
         item->AddAccelerators(table);
 }
 
-void MenuCommand(uint32_t id)
+bool MenuCommand(uint32_t id)
 {
     for (KVMENUITEM *item = MenuItemList; item; item = item->NextInList()) {
         if (item->GetID() == id) {
             item->Click();
-            return;
+            return true;
         }
     }
+    return false;
 }

@@ -51,10 +51,6 @@ class KVPOPUP {
     // again does nothing.)
     virtual ~KVPOPUP();
 
-    // What a form's EventHandler receives as sender for this menu: it tells
-    // the items apart and is compared only, never used as a control.
-    KVCONTROL *AsSender() { return reinterpret_cast<KVCONTROL *>(this); }
-
   protected:
     KVPOPUP(HMENU handle, KVCONTROL *ownerForm);
 
@@ -166,4 +162,4 @@ constexpr size_t MaxAccelerators = 32767;
 // Clicks the item with the command identifier, when there is one; the
 // window procedure calls it for WM_COMMAND from a menu or an accelerator
 // (it is installed as MenuCommandHandler when the first item is made).
-void MenuCommand(uint32_t id);
+bool MenuCommand(uint32_t id);

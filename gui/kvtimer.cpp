@@ -135,14 +135,15 @@ uint32_t KVTIMER::GetInterval() { return Interval; }
 
 void KVTIMER::Restart() { SetEnabled(GetEnabled()); }
 
-void TimerDispatch(uint32_t identifier)
+bool TimerDispatch(uint32_t identifier)
 {
     for (KVTIMER *timer = TimerList; timer; timer = timer->NextInTimerList()) {
         if (timer->GetTimerID() == identifier) {
             // A WM_TIMER queued before the timer stopped is not a tick.
             if (timer->GetHandle())
                 timer->Tick();
-            return;
+            return true;
         }
     }
+    return false;
 }

@@ -85,4 +85,4 @@ extern KVTIMER *TimerList;
 // Ticks the running timer with this identifier; an identifier that no
 // running timer has is ignored. Installed as TimerTickHandler by the first
 // KVTIMER constructed.
-void TimerDispatch(uint32_t identifier);
+bool TimerDispatch(uint32_t identifier);

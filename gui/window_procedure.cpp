@@ -130,9 +130,9 @@ LRESULT KVCONTROL::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     }
     case WM_TIMER:
-        if (TimerTickHandler)
-            TimerTickHandler(static_cast<uint32_t>(wParam));
-        return 0;
+        if (TimerTickHandler && TimerTickHandler(static_cast<uint32_t>(wParam)))
+            return 0;
+        return DefaultHandler();
     case WM_COMMAND: {
         const WORD notification = HIWORD(wParam);
         if (lParam == 0 && (notification == MenuNotification || notification == AcceleratorNotification)) {

@@ -26,7 +26,7 @@ SampleForm::SampleForm()
     Fire(created);
 }
 
-void SampleForm::EventHandler(KVCONTROL *sender, KvEvent &event)
+void SampleForm::EventHandler(void *sender, KvEvent &event)
 {
     if (sender != this)
         return;

@@ -14,7 +14,7 @@ class SampleField : public KVCONTROL {
 class SampleForm : public KVFORM {
   public:
     SampleForm();
-    void EventHandler(KVCONTROL *sender, KvEvent &event) override;
+    void EventHandler(void *sender, KvEvent &event) override;
 
   private:
     SampleField NameField;

@@ -27,7 +27,12 @@ void PostKey(HWND window, UINT key)
 
 std::vector<uint32_t> Received;
 
-void RecordIdentifier(uint32_t identifier) { Received.push_back(identifier); }
+// Claims the identifiers below 8.
+bool RecordIdentifier(uint32_t identifier)
+{
+    Received.push_back(identifier);
+    return identifier < 8;
+}
 
 // Installs a dispatch hook for one test.
 class HookGuard {
@@ -331,14 +336,25 @@ TEST(ControlEvents, DeletingAControlWithAWindowUnregistersAndRestoresItsProcedur
 
 TEST(ControlEvents, TimerMessagesAnswerZeroAndReachTheTimerHook)
 {
-    RecorderForm form;
+    struct TimerDefaultsForm : RecorderForm {
+        LRESULT DefaultHandler() override
+        {
+            timerDefaults += CurrentMessage == WM_TIMER;
+            return RecorderForm::DefaultHandler();
+        }
+        int timerDefaults = 0;
+    } form;
     {
         HookGuard guard(TimerTickHandler);
         EXPECT_EQ(SendMessageA(form.GetHandle(), WM_TIMER, 7, 0), 0);
         EXPECT_EQ(Received, (std::vector<uint32_t>{7}));
+        EXPECT_EQ(form.timerDefaults, 0);
+        // A timer of the window's own goes to its own processing.
+        EXPECT_EQ(SendMessageA(form.GetHandle(), WM_TIMER, 8, 0), 0);
+        EXPECT_EQ(form.timerDefaults, 1);
     }
     // Without a hook the message is still answered with 0.
-    EXPECT_EQ(SendMessageA(form.GetHandle(), WM_TIMER, 8, 0), 0);
+    EXPECT_EQ(SendMessageA(form.GetHandle(), WM_TIMER, 9, 0), 0);
 }
 
 TEST(ControlEvents, MenuAndAcceleratorCommandsReachTheCommandHookAndNotificationsTheChild)

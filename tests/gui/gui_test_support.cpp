@@ -110,7 +110,7 @@ LRESULT RecorderForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return result;
 }
 
-void RecorderForm::EventHandler(KVCONTROL *sender, KvEvent &event)
+void RecorderForm::EventHandler(void *sender, KvEvent &event)
 {
     uint32_t keyCode = 0;
     if (event.Event >= eKeyPress && event.Event <= eKeyUp)

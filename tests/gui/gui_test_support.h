@@ -30,7 +30,7 @@ class HeldControlKey {
 
 struct RecordedEvent {
     int32_t code;
-    KVCONTROL *sender;
+    void *sender;
     uint32_t keyCode;
 };
 
@@ -38,7 +38,7 @@ struct RecordedEvent {
 class RecorderForm : public KVFORM {
   public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void EventHandler(KVCONTROL *sender, KvEvent &event) override;
+    void EventHandler(void *sender, KvEvent &event) override;
 
     // Posts markers behind everything queued so far (and behind the
     // characters that translating it adds) and pumps until they arrive.

@@ -233,7 +233,7 @@ class MenuChoice : public ::testing::Test {
     {
         const std::vector<RecordedEvent> clicks = form.EventsOf({eClick});
         ASSERT_EQ(clicks.size(), 1u);
-        EXPECT_EQ(clicks[0].sender, save.AsSender());
+        EXPECT_EQ(clicks[0].sender, static_cast<void *>(&save));
     }
 
     RecorderForm form;
@@ -275,5 +275,5 @@ TEST_F(MenuChoice, AnItemShownAsAPopupMenuDeliversToTheFormGiven)
     form.Flush();
     const std::vector<RecordedEvent> clicks = form.EventsOf({eClick});
     ASSERT_EQ(clicks.size(), 1u);
-    EXPECT_EQ(clicks[0].sender, paste.AsSender());
+    EXPECT_EQ(clicks[0].sender, static_cast<void *>(&paste));
 }

@@ -19,7 +19,7 @@ class ReactingForm : public RecorderForm {
             ++defaults[CurrentMessage];
         return RecorderForm::DefaultHandler();
     }
-    void EventHandler(KVCONTROL *sender, KvEvent &event) override
+    void EventHandler(void *sender, KvEvent &event) override
     {
         RecorderForm::EventHandler(sender, event);
         if (event.Event == reactTo && reaction)

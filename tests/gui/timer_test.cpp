@@ -19,7 +19,7 @@ constexpr uint32_t Never = 600000;
 // Records when each sender's clicks arrived.
 class TickForm : public RecorderForm {
   public:
-    void EventHandler(KVCONTROL *sender, KvEvent &event) override
+    void EventHandler(void *sender, KvEvent &event) override
     {
         RecorderForm::EventHandler(sender, event);
         if (event.Event == eClick)
