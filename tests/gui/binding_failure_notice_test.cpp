@@ -44,16 +44,18 @@ TEST(BindingFailure, AWindowedProgramShowsTheFailureAndEndsWithStatusOne)
     const std::string probe = ProbePath();
     ASSERT_TRUE(CreateProcessA(probe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                                &process));
+    // The box is found as soon as it exists; its text comes a moment later.
     BoxSearch search = {process.dwProcessId, nullptr};
+    char text[256] = {};
     const DWORD start = GetTickCount();
-    while (!search.box && GetTickCount() - start < 20000) {
+    while (!text[0] && GetTickCount() - start < 20000) {
         EnumWindows(FindBoxOfProcess, reinterpret_cast<LPARAM>(&search));
-        if (!search.box)
+        if (search.box)
+            GetDlgItemTextA(search.box, 65535, text, sizeof text);
+        if (!text[0])
             Sleep(20);
     }
     ASSERT_NE(search.box, nullptr);
-    char text[256] = {};
-    GetDlgItemTextA(search.box, 65535, text, sizeof text);
     EXPECT_STREQ(text, "cannot load KvNoSuchFunction from kernel32");
     PostMessageA(search.box, WM_COMMAND, IDOK, 0);
     ASSERT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
