@@ -7,6 +7,7 @@
 #include <string>
 
 #include "allocation_failure.h"
+#include "decimal_number.h"
 #include "platform_text.h"
 
 namespace {
@@ -222,7 +223,7 @@ KVSTRING Repeat(const KVSTRING &s, int32_t n)
 
 KVSTRING RepeatChar(int32_t n, uint8_t code) { return Repeat(CharString(code), n); }
 
-double ToNumber(const KVSTRING &s) { return std::atof(s.Data()); }
+double ToNumber(const KVSTRING &s) { return ReadDecimalNumber(s.Data()); }
 
 void RunCommand(const KVSTRING &s)
 {
