@@ -47,11 +47,19 @@ int32_t KVFILE::Read(void *buffer, int32_t count)
 
 KVSTRING KVFILE::ReadLine()
 {
-    char piece[1040];
-    if (handle == nullptr || std::fgets(piece, LinePieceLimit + 1, handle) == nullptr)
+    if (handle == nullptr)
         return KVSTRING();
-    const int32_t length = TrimLineEnd(piece, static_cast<int32_t>(std::strlen(piece)));
-    return KVSTRING(piece, length);
+    // fgets tells no length, and the line may hold NULs: the buffer is
+    // filled with line feeds first, so the NUL that fgets wrote after the
+    // piece is the last NUL in it.
+    char piece[LinePieceLimit + 1];
+    std::memset(piece, '\n', sizeof piece);
+    if (std::fgets(piece, sizeof piece, handle) == nullptr)
+        return KVSTRING();
+    size_t length = std::strlen(piece);
+    while (const void *later = std::memchr(piece + length + 1, '\0', sizeof piece - length - 1))
+        length = static_cast<size_t>(static_cast<const char *>(later) - piece);
+    return KVSTRING(piece, TrimLineEnd(piece, static_cast<int32_t>(length)));
 }
 
 int32_t KVFILE::Write(const void *buffer, int32_t count)

@@ -20,7 +20,8 @@ class KVFILE : public KVSTREAM {
     int32_t SeekFrom(int32_t offset, int32_t origin) override;
     int32_t Read(void *buffer, int32_t count) override;
     // One line, or the next piece of at most LinePieceLimit characters of a
-    // longer one, without its line end; the empty string at the end.
+    // longer one, without its line end (NULs inside are kept); the empty
+    // string at the end.
     KVSTRING ReadLine() override;
     int32_t Write(const void *buffer, int32_t count) override;
     // The characters of `s`, then a single line feed.

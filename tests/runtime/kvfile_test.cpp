@@ -129,6 +129,22 @@ TEST(FileReadLine, WriteLineReadsBackUnchanged)
     EXPECT_EQ(dir.Get("text"), "first line\n\n  third\tline  \n") << "a single line feed, no CR";
 }
 
+TEST(FileReadLine, NulsInsideLinesAreKept)
+{
+    ScratchDirectory dir;
+    const std::string nul(1, '\0');
+    const std::string longLine = std::string(1020, 'x') + nul + nul + "tail";
+    KVFILE file;
+    ASSERT_EQ(file.Open(dir.File("nuls").c_str(), 130), 255);
+    for (const std::string &line : {"n" + nul + "l", nul, nul + "end" + nul, longLine})
+        file.WriteLine(KVSTRING(line.data(), static_cast<int32_t>(line.size())));
+    file.Seek(0);
+    EXPECT_EQ(AllLines(file),
+              (Lines{"n" + nul + "l", nul, nul + "end" + nul, longLine.substr(0, 1022), "tail"}));
+    file.Close();
+    EXPECT_EQ(LinesOf(dir, "a" + nul + "\r\nlast" + nul), (Lines{"a" + nul, "last" + nul}));
+}
+
 TEST(FilePositions, SizeLeavesThePositionAndAtEndFollowsIt)
 {
     ScratchDirectory dir;
