@@ -1,5 +1,6 @@
 #include "kvfile.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform_file.h"
@@ -35,26 +36,52 @@ int32_t KVFILE::SeekFrom(int32_t offset, int32_t origin)
     if (handle == nullptr)
         return 0;
     std::fseek(handle, offset, origin);
+    lastAccess = Access::None;
     return static_cast<int32_t>(std::ftell(handle));
+}
+
+int32_t KVFILE::Position()
+{
+    if (handle == nullptr)
+        return 0;
+    return static_cast<int32_t>(std::ftell(handle));
+}
+
+// Bytes still waiting in the buffer end at the position, so the file is as
+// long as the system says or reaches at least the position.
+int32_t KVFILE::Size()
+{
+    if (handle == nullptr)
+        return 0;
+    const int64_t length = std::max<int64_t>(SystemFileLength(handle), std::ftell(handle));
+    return static_cast<int32_t>(std::min<int64_t>(length, INT32_MAX));
 }
 
 int32_t KVFILE::Read(void *buffer, int32_t count)
 {
     if (handle == nullptr || count <= 0)
         return 0;
-    return static_cast<int32_t>(std::fread(buffer, 1, static_cast<size_t>(count), handle));
+    BeginAccess(Access::Reading);
+    const bool errorBefore = std::ferror(handle) != 0;
+    const size_t read = std::fread(buffer, 1, static_cast<size_t>(count), handle);
+    ForgetReadError(errorBefore);
+    return static_cast<int32_t>(read);
 }
 
 KVSTRING KVFILE::ReadLine()
 {
     if (handle == nullptr)
         return KVSTRING();
+    BeginAccess(Access::Reading);
     // fgets tells no length, and the line may hold NULs: the buffer is
     // filled with line feeds first, so the NUL that fgets wrote after the
     // piece is the last NUL in it.
     char piece[LinePieceLimit + 1];
     std::memset(piece, '\n', sizeof piece);
-    if (std::fgets(piece, sizeof piece, handle) == nullptr)
+    const bool errorBefore = std::ferror(handle) != 0;
+    const bool read = std::fgets(piece, sizeof piece, handle) != nullptr;
+    ForgetReadError(errorBefore);
+    if (!read)
         return KVSTRING();
     size_t length = std::strlen(piece);
     while (const void *later = std::memchr(piece + length + 1, '\0', sizeof piece - length - 1))
@@ -66,6 +93,7 @@ int32_t KVFILE::Write(const void *buffer, int32_t count)
 {
     if (handle == nullptr || count <= 0)
         return 0;
+    BeginAccess(Access::Writing);
     return static_cast<int32_t>(std::fwrite(buffer, 1, static_cast<size_t>(count), handle));
 }
 
@@ -73,6 +101,7 @@ void KVFILE::WriteLine(const KVSTRING &s)
 {
     if (handle == nullptr)
         return;
+    BeginAccess(Access::Writing);
     std::fwrite(s.Data(), 1, static_cast<size_t>(s.Len()), handle);
     std::fputc('\n', handle);
 }
@@ -103,5 +132,19 @@ uint8_t KVFILE::Close()
     const bool writeFailed = std::ferror(handle) != 0;
     const int status = std::fclose(handle);
     handle = nullptr;
+    lastAccess = Access::None;
     return static_cast<uint8_t>(writeFailed ? EOF : status);
+}
+
+void KVFILE::BeginAccess(Access access)
+{
+    if (lastAccess != Access::None && lastAccess != access)
+        std::fseek(handle, 0, SEEK_CUR);
+    lastAccess = access;
+}
+
+void KVFILE::ForgetReadError(bool errorBefore)
+{
+    if (!errorBefore)
+        std::clearerr(handle);
 }
