@@ -37,15 +37,11 @@ int32_t KVFILE::SeekFrom(int32_t offset, int32_t origin)
         return 0;
     std::fseek(handle, offset, origin);
     lastAccess = Access::None;
-    return static_cast<int32_t>(std::ftell(handle));
+    position = std::ftell(handle);
+    return static_cast<int32_t>(position);
 }
 
-int32_t KVFILE::Position()
-{
-    if (handle == nullptr)
-        return 0;
-    return static_cast<int32_t>(std::ftell(handle));
-}
+int32_t KVFILE::Position() { return static_cast<int32_t>(position); }
 
 // Bytes still waiting in the buffer end at the position, so the file is as
 // long as the system says or reaches at least the position.
@@ -53,8 +49,15 @@ int32_t KVFILE::Size()
 {
     if (handle == nullptr)
         return 0;
-    const int64_t length = std::max<int64_t>(SystemFileLength(handle), std::ftell(handle));
-    return static_cast<int32_t>(std::min<int64_t>(length, INT32_MAX));
+    knownLength = std::max(SystemFileLength(handle), position);
+    return static_cast<int32_t>(std::min<int64_t>(knownLength, INT32_MAX));
+}
+
+double KVFILE::AtEnd()
+{
+    if (position < knownLength)
+        return 0.0;
+    return position >= Size() ? 1.0 : 0.0;
 }
 
 int32_t KVFILE::Read(void *buffer, int32_t count)
@@ -65,6 +68,7 @@ int32_t KVFILE::Read(void *buffer, int32_t count)
     const bool errorBefore = std::ferror(handle) != 0;
     const size_t read = std::fread(buffer, 1, static_cast<size_t>(count), handle);
     ForgetReadError(errorBefore);
+    Moved(read, read < static_cast<size_t>(count));
     return static_cast<int32_t>(read);
 }
 
@@ -81,11 +85,14 @@ KVSTRING KVFILE::ReadLine()
     const bool errorBefore = std::ferror(handle) != 0;
     const bool read = std::fgets(piece, sizeof piece, handle) != nullptr;
     ForgetReadError(errorBefore);
-    if (!read)
+    if (!read) {
+        Moved(0, true);
         return KVSTRING();
+    }
     size_t length = std::strlen(piece);
     while (const void *later = std::memchr(piece + length + 1, '\0', sizeof piece - length - 1))
         length = static_cast<size_t>(static_cast<const char *>(later) - piece);
+    Moved(length, false);
     return KVSTRING(piece, TrimLineEnd(piece, static_cast<int32_t>(length)));
 }
 
@@ -94,7 +101,9 @@ int32_t KVFILE::Write(const void *buffer, int32_t count)
     if (handle == nullptr || count <= 0)
         return 0;
     BeginAccess(Access::Writing);
-    return static_cast<int32_t>(std::fwrite(buffer, 1, static_cast<size_t>(count), handle));
+    const size_t written = std::fwrite(buffer, 1, static_cast<size_t>(count), handle);
+    Moved(written, false);
+    return static_cast<int32_t>(written);
 }
 
 void KVFILE::WriteLine(const KVSTRING &s)
@@ -102,8 +111,8 @@ void KVFILE::WriteLine(const KVSTRING &s)
     if (handle == nullptr)
         return;
     BeginAccess(Access::Writing);
-    std::fwrite(s.Data(), 1, static_cast<size_t>(s.Len()), handle);
-    std::fputc('\n', handle);
+    Moved(std::fwrite(s.Data(), 1, static_cast<size_t>(s.Len()), handle), false);
+    Moved(std::fputc('\n', handle) == EOF ? 0 : 1, false);
 }
 
 uint8_t KVFILE::Open(const KVSTRING &name, int32_t mode)
@@ -121,6 +130,8 @@ uint8_t KVFILE::Open(const KVSTRING &name, int32_t mode)
         return 0;
     }
     std::setvbuf(handle, nullptr, _IOFBF, FileBufferSize);
+    position = 0;
+    knownLength = std::max<int64_t>(SystemFileLength(handle), 0);
     return 255;
 }
 
@@ -133,6 +144,8 @@ uint8_t KVFILE::Close()
     const int status = std::fclose(handle);
     handle = nullptr;
     lastAccess = Access::None;
+    position = 0;
+    knownLength = 0;
     return static_cast<uint8_t>(writeFailed ? EOF : status);
 }
 
@@ -147,4 +160,12 @@ void KVFILE::ForgetReadError(bool errorBefore)
 {
     if (!errorBefore)
         std::clearerr(handle);
+}
+
+void KVFILE::Moved(size_t count, bool reachedEnd)
+{
+    position += static_cast<int64_t>(count);
+    // Written bytes lengthen the file; a read that ran short ends it here,
+    // even if the file shrank since its length was last seen.
+    knownLength = reachedEnd ? position : std::max(knownLength, position);
 }

@@ -18,11 +18,14 @@ class KVFILE : public KVSTREAM {
     ~KVFILE() override;
 
     int32_t SeekFrom(int32_t offset, int32_t origin) override;
-    // Position and size are told without a seek: a seek would throw away
-    // the C runtime's buffer, and AtEnd before every line would then read
-    // the file again for every line.
+    // Position, Size and AtEnd never seek: a seek throws away the C
+    // runtime's buffer, and AtEnd before every line would then read the
+    // file again for every line. The position is counted as bytes move;
+    // AtEnd asks the system for the length only when the position reaches
+    // the length last known.
     int32_t Position() override;
     int32_t Size() override;
+    double AtEnd() override;
     int32_t Read(void *buffer, int32_t count) override;
     // One line, or the next piece of at most LinePieceLimit characters of a
     // longer one, without its line end (NULs inside are kept); the empty
@@ -51,6 +54,11 @@ class KVFILE : public KVSTREAM {
     // the read.
     void ForgetReadError(bool errorBefore);
 
+    // After bytes moved: the position advances; a short read found the end.
+    void Moved(size_t count, bool reachedEnd);
+
     std::FILE *handle = nullptr;
     Access lastAccess = Access::None;
+    int64_t position = 0;
+    int64_t knownLength = 0; // the length last seen, or reached by writing
 };
