@@ -77,11 +77,7 @@ KVSTRING KVFILE::ReadLine()
     if (handle == nullptr)
         return KVSTRING();
     BeginAccess(Access::Reading);
-    // fgets tells no length, and the line may hold NULs: the buffer is
-    // filled with line feeds first, so the NUL that fgets wrote after the
-    // piece is the last NUL in it.
     char piece[LinePieceLimit + 1];
-    std::memset(piece, '\n', sizeof piece);
     const bool errorBefore = std::ferror(handle) != 0;
     const bool read = std::fgets(piece, sizeof piece, handle) != nullptr;
     ForgetReadError(errorBefore);
@@ -89,9 +85,13 @@ KVSTRING KVFILE::ReadLine()
         Moved(0, true);
         return KVSTRING();
     }
+    // fgets tells no length. Its NUL follows a line feed or a full piece;
+    // any other first NUL is one of the line's own, or the file ended: then
+    // the position tells how many bytes the piece holds.
     size_t length = std::strlen(piece);
-    while (const void *later = std::memchr(piece + length + 1, '\0', sizeof piece - length - 1))
-        length = static_cast<size_t>(static_cast<const char *>(later) - piece);
+    if (length < static_cast<size_t>(LinePieceLimit) && (length == 0 || piece[length - 1] != '\n'))
+        length =
+            static_cast<size_t>(std::clamp<int64_t>(std::ftell(handle) - position, length, LinePieceLimit));
     Moved(length, false);
     return KVSTRING(piece, TrimLineEnd(piece, static_cast<int32_t>(length)));
 }
