@@ -11,7 +11,8 @@ constexpr DWORD EditExStyle = WS_EX_CLIENTEDGE;
 constexpr int32_t DefaultWidth = 120;
 constexpr int32_t DefaultHeight = 20;
 
-// EM_GETLINE learns the room of its buffer from the buffer's first word.
+// The most characters EM_GETLINE can be asked for: its buffer's first
+// 16-bit word gives the room.
 constexpr int32_t LongestCountedLine = 0xFFFF;
 
 int32_t ToInt32(LRESULT value)
@@ -183,16 +184,15 @@ KVSTRING KVMEMO::GetLine(int32_t line)
     const int32_t length = ToInt32(Send(EM_LINELENGTH, static_cast<WPARAM>(offset)));
     if (length <= 0)
         return KVSTRING();
-    // A line too long for the 16-bit count is taken from the whole text.
-    if (length > LongestCountedLine)
-        return Substring(GetText(), ToInt32(offset) + 1, length);
-    // Room for the count word even when the line is shorter than it.
-    std::vector<char> buffer(static_cast<size_t>(std::max<int32_t>(length, sizeof(WORD))) + 1, '\0');
-    const WORD room = static_cast<WORD>(length);
-    std::copy_n(reinterpret_cast<const char *>(&room), sizeof room, buffer.begin());
+    // The buffer's first word tells the control its room; keep room for
+    // that word even when the line is shorter.
+    const int32_t room = std::min(length, LongestCountedLine);
+    std::vector<char> buffer(static_cast<size_t>(std::max<int32_t>(room, sizeof(WORD))) + 1, '\0');
+    const WORD count = static_cast<WORD>(room);
+    std::copy_n(reinterpret_cast<const char *>(&count), sizeof count, buffer.begin());
     const LRESULT copied =
         Send(EM_GETLINE, static_cast<WPARAM>(line - 1), reinterpret_cast<LPARAM>(buffer.data()));
-    return KVSTRING(buffer.data(), static_cast<int32_t>(std::clamp<LRESULT>(copied, 0, length)));
+    return KVSTRING(buffer.data(), static_cast<int32_t>(std::clamp<LRESULT>(copied, 0, room)));
 }
 
 int32_t KVMEMO::LineFromChar(int32_t position)
