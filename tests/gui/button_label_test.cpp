@@ -198,6 +198,9 @@ TEST(ButtonsAndLabels, EachControlHasItsClassStyleAndPlace)
         EXPECT_EQ(GetWindowLongPtrA(bare->GetHandle(), GWL_STYLE) & 0xFFFFFFFF, kind.style);
         EXPECT_EQ(bare->GetWidth(), kind.width);
         EXPECT_EQ(bare->GetHeight(), kind.height);
+        // Text controls paint the window background, the others keep the
+        // canvas default.
+        EXPECT_EQ(bare->GetColor() == GetSysColor(COLOR_WINDOW), bare->IsA("Edit") != KvFalse);
         for (const char *name : allNames) {
             bool expected = false;
             for (const char *own : kind.classNames)
