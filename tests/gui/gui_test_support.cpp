@@ -48,6 +48,8 @@ void SetControlKey(bool down)
 
 } // namespace
 
+void PrintTo(const KVSTRING &text, std::ostream *out) { *out << '"' << text.Data() << '"'; }
+
 bool PumpUntil(const std::function<bool()> &done, DWORD timeoutMs)
 {
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, nullptr);

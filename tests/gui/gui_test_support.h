@@ -4,10 +4,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <vector>
 
 #include "kvform.h"
 #include "message_loop.h"
+
+// Shows runtime strings as text in failure messages.
+void PrintTo(const KVSTRING &text, std::ostream *out);
 
 // Pumps messages until `done` answers true or `timeoutMs` passes; answers
 // `done`. A thread timer keeps the loop awake.
