@@ -25,9 +25,9 @@ class TickForm : public RecorderForm {
         if (event.Event == eClick)
             ticks[sender].push_back(GetTickCount());
     }
-    size_t TicksOf(KVCONTROL *sender) { return ticks[sender].size(); }
+    size_t TicksOf(void *sender) { return ticks[sender].size(); }
 
-    std::map<KVCONTROL *, std::vector<DWORD>> ticks;
+    std::map<void *, std::vector<DWORD>> ticks;
 };
 
 void Start(KVTIMER &timer, KVCONTROL &parent, uint32_t interval)
