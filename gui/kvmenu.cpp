@@ -281,7 +281,7 @@ void KVMENUITEM::SetShortcut(KVSTRING &text)
     if (!accel)
         return;
     Accel = *accel;
-    Accel.cmd = static_cast<WORD>(CommandID);
+    Accel.cmd = static_cast<WORD>(GetID());
     ShortcutText = text;
     BuildAccelerators();
 }
