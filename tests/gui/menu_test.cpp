@@ -203,6 +203,19 @@ TEST(MenuLifetime, DeletedItemsAndBarsLeaveEveryListAndTheirTable)
     EXPECT_TRUE(form.EventsOf({eClick}).empty());
 }
 
+TEST(MenuLifetime, ABarOutlivingItsFormNoLongerAnswersIt)
+{
+    auto form = std::make_unique<RecorderForm>();
+    KVMAINMENU bar(form.get());
+    KVMENUITEM quit;
+    quit.SetParent(&bar);
+    quit.SetShortcut("ctrl+q");
+    EXPECT_EQ(bar.GetOwnerForm(), form.get());
+    form.reset();
+    EXPECT_EQ(bar.GetOwnerForm(), nullptr);
+    bar.SetOwnerForm(nullptr);
+}
+
 TEST(MenuLifetime, MenusAreDeletedSafelyAfterTheWindowSystemDestroyedThem)
 {
     RecorderForm form;
