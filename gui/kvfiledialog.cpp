@@ -33,11 +33,13 @@ void KVFILEDIALOG::PrepareDialog()
     FilterList = Filter.Len() ? Filter + KVSTRING(2, '\0') : KVSTRING();
     DialogRecord.lpstrFilter = OrNull(FilterList);
 
-    // The dialog shows the room up to its first NUL: exactly FileName, cut
-    // where it would not leave room for the terminator.
-    const int32_t room = static_cast<int32_t>(
-        std::min<int64_t>(int64_t{FileName.Len()} + AnswerMargin + 1, LongestDialogAnswer));
-    Answer = KVSTRING(room, '\0');
+    // Room for an answer 1024 characters longer than FileName, and one NUL
+    // beyond it. The room is all NULs after the name, so the dialog shows
+    // exactly FileName; a name too long for the room is cut to leave room
+    // for its terminator.
+    const int32_t room =
+        static_cast<int32_t>(std::min<int64_t>(int64_t{FileName.Len()} + AnswerMargin, LongestDialogAnswer));
+    Answer = KVSTRING(room + 1, '\0');
     std::memcpy(Answer.Data(), FileName.Data(), static_cast<size_t>(std::min(FileName.Len(), room - 1)));
     DialogRecord.lpstrFile = Answer.Data();
     DialogRecord.nMaxFile = static_cast<DWORD>(room);

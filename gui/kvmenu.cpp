@@ -118,8 +118,8 @@ KVMAINMENU::~KVMAINMENU()
     UnregisterAccelerators(this);
     if (AccelTable)
         Lazy::DestroyAcceleratorTable(AccelTable);
-    if (OwnerForm && IsRegistered(OwnerForm))
-        Lazy::SetMenu(OwnerForm->GetHandle(), nullptr);
+    if (KVCONTROL *form = GetOwnerForm())
+        Lazy::SetMenu(form->GetHandle(), nullptr);
 }
 
 void KVMAINMENU::BuildAccelerators()
@@ -136,14 +136,14 @@ void KVMAINMENU::BuildAccelerators()
 
 void KVMAINMENU::SetOwnerForm(KVCONTROL *form)
 {
-    if (OwnerForm)
-        Lazy::SetMenu(OwnerForm->GetHandle(), nullptr);
+    if (KVCONTROL *previous = GetOwnerForm())
+        Lazy::SetMenu(previous->GetHandle(), nullptr);
     OwnerForm = form;
     if (form)
         Lazy::SetMenu(form->GetHandle(), MenuHandle);
 }
 
-KVCONTROL *KVMAINMENU::GetOwnerForm() { return OwnerForm; }
+KVCONTROL *KVMAINMENU::GetOwnerForm() { return OwnerForm && IsRegistered(OwnerForm) ? OwnerForm : nullptr; }
 
 HACCEL KVMAINMENU::GetAcceleratorTable() { return AccelTable; }
 
@@ -281,7 +281,7 @@ void KVMENUITEM::SetShortcut(KVSTRING &text)
     if (!accel)
         return;
     Accel = *accel;
-    Accel.cmd = static_cast<WORD>(CommandID);
+    Accel.cmd = static_cast<WORD>(GetID());
     ShortcutText = text;
     BuildAccelerators();
 }

@@ -73,6 +73,10 @@ class KVMAINMENU : public KVPOPUP, public AcceleratorOwner {
 
     // Moves the bar from its current form's window to the new form's.
     virtual void SetOwnerForm(KVCONTROL *form);
+    // The owner form while it has a window: the bar stays an accelerator
+    // owner when its form is deleted first, and the message loop asks every
+    // owner for its form on every message, so a deleted form is never
+    // answered (only its address is compared).
     KVCONTROL *GetOwnerForm() override;
     // Leaves the accelerator owners, destroys the table and takes the bar
     // off its form's window while that form is still registered.

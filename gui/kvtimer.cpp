@@ -112,7 +112,7 @@ void KVTIMER::SetEnabled(KvBool enabled)
     HWND window = parent->GetHandle();
     if (enabled && window) {
         TimerWindow = window;
-        SetHandle(reinterpret_cast<HWND>(Lazy::SetTimer(window, TimerID, Interval, nullptr)));
+        SetHandle(reinterpret_cast<HWND>(Lazy::SetTimer(window, TimerID, GetInterval(), nullptr)));
     }
     Enabled = ToKvBool(enabled);
 }

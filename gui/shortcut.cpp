@@ -1,26 +1,20 @@
 #include "shortcut.h"
 
-#include <cctype>
-
 namespace {
 
 constexpr int32_t HighestFunctionKey = 24;
 
-// The number n of a key "fn" with n from 1 to 24, or 0 when the key is no
-// function key ("f" alone is the letter; "find" or "f99" are no keys of
-// their own and fall back to their first letter).
+// The number n of a key "fn" that names F1 to F24, or 0. The number is read
+// as ToNumber reads it (leading blanks skipped, the numeric prefix taken, so
+// "f 5" and "f05" are F5); "f" alone is the letter, and a key whose number
+// names no function key ("find", "f0", "f99") falls back to its first letter
+// rather than becoming some other virtual key.
 int32_t FunctionKeyNumber(const KVSTRING &key)
 {
-    if (Length(key) < 2 || Length(key) > 3 || key.Data()[0] != 'f')
+    if (Length(key) < 2 || key.Data()[0] != 'f')
         return 0;
-    int32_t number = 0;
-    for (int32_t i = 1; i < Length(key); ++i) {
-        const unsigned char digit = static_cast<unsigned char>(key.Data()[i]);
-        if (!std::isdigit(digit))
-            return 0;
-        number = number * 10 + (digit - '0');
-    }
-    return number >= 1 && number <= HighestFunctionKey ? number : 0;
+    const double number = ToNumber(Substring(key, 2, Length(key) - 1));
+    return number >= 1 && number < HighestFunctionKey + 1 ? static_cast<int32_t>(number) : 0;
 }
 
 bool Contains(const KVSTRING &text, const char *word) { return Find(text, word) > 0; }

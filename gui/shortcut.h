@@ -12,7 +12,7 @@
 // Normalises `text` in place to "+" followed by its trimmed lower-case form
 // (the caller's text changes even when it names no key), then answers the
 // accelerator it names, with command 0: FVIRTKEY plus FCONTROL, FALT and
-// FSHIFT for "ctrl", "alt" and "shift", and the key "f1" to "f24" as a
+// FSHIFT for "ctrl", "alt" and "shift", and "f" with a number from 1 to 24 as a
 // function key, or else the upper case of the key's first character. A text
 // whose last part is empty ("", "ctrl+", "ctrl++") names no key.
 std::optional<ACCEL> ParseShortcut(KVSTRING &text);

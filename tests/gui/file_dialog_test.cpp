@@ -259,17 +259,17 @@ TEST(FileDialogRecord, PreparedFromThePropertiesWithRoomForTheAnswer)
     dialog.Filter = KVSTRING("Text\0*.txt", 10);
     dialog.Title = "Choose";
     dialog.OverwritePrompt = KvFalse;
-    for (int32_t length : {0, 8, LongestDialogAnswer - 1025, LongestDialogAnswer - 1, 40000}) {
+    for (int32_t length : {0, 8, LongestDialogAnswer - 1024, LongestDialogAnswer, 40000}) {
         SCOPED_TRACE(length);
         dialog.FileName = KVSTRING(length, 'n');
         dialog.PrepareDialog();
         const OPENFILENAMEA &record = dialog.GetDialogRecord();
 
-        const int32_t room = std::min(length + 1025, LongestDialogAnswer);
+        const int32_t room = std::min(length + 1024, LongestDialogAnswer);
         ASSERT_EQ(record.nMaxFile, static_cast<DWORD>(room));
-        const std::string answer(record.lpstrFile, static_cast<size_t>(room));
+        const std::string answer(record.lpstrFile, static_cast<size_t>(room + 1));
         const size_t kept = static_cast<size_t>(std::min(length, room - 1));
-        EXPECT_EQ(answer, std::string(kept, 'n') + std::string(room - kept, '\0'));
+        EXPECT_EQ(answer, std::string(kept, 'n') + std::string(room + 1 - kept, '\0'));
         EXPECT_EQ(dialog.FileName.Len(), length);
 
         EXPECT_EQ(record.lStructSize, sizeof(void *) == 4 ? 76u : 136u);

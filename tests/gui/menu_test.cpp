@@ -53,7 +53,9 @@ const ShortcutCase ShortcutCases[] = {
     {"ctrl+", "+ctrl+", 0, 0},
     {"ctrl++", "+ctrl++", 0, 0},
     {"home", "+home", FVIRTKEY, 'H'},
-    // Function keys end at F24; other names beginning with f are the letter.
+    // The number after f is read like a number (blanks skipped); function
+    // keys end at F24, and other names beginning with f are the letter.
+    {"ctrl+f 5", "+ctrl+f 5", FVIRTKEY | FCONTROL, VK_F5},
     {"f24", "+f24", FVIRTKEY, VK_F24},
     {"f25", "+f25", FVIRTKEY, 'F'},
     {"ctrl+find", "+ctrl+find", FVIRTKEY | FCONTROL, 'F'},
@@ -199,6 +201,19 @@ TEST(MenuLifetime, DeletedItemsAndBarsLeaveEveryListAndTheirTable)
     MenuCommand(kept.GetID());
     kept.SetShortcut("ctrl+w");
     EXPECT_TRUE(form.EventsOf({eClick}).empty());
+}
+
+TEST(MenuLifetime, ABarOutlivingItsFormNoLongerAnswersIt)
+{
+    auto form = std::make_unique<RecorderForm>();
+    KVMAINMENU bar(form.get());
+    KVMENUITEM quit;
+    quit.SetParent(&bar);
+    quit.SetShortcut("ctrl+q");
+    EXPECT_EQ(bar.GetOwnerForm(), form.get());
+    form.reset();
+    EXPECT_EQ(bar.GetOwnerForm(), nullptr);
+    bar.SetOwnerForm(nullptr);
 }
 
 TEST(MenuLifetime, MenusAreDeletedSafelyAfterTheWindowSystemDestroyedThem)
