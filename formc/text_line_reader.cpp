@@ -19,12 +19,6 @@ TextLineReader::TextLineReader(KVSTREAM &source)
 {
 }
 
-size_t TextLineReader::FindNul(size_t from) const
-{
-    const void *nul = std::memchr(buffer.data() + from, '\0', end - from);
-    return nul == nullptr ? end : static_cast<size_t>(static_cast<const char *>(nul) - buffer.data());
-}
-
 void TextLineReader::Fill()
 {
     std::memmove(buffer.data(), buffer.data() + begin, end - begin);
@@ -38,7 +32,6 @@ void TextLineReader::Fill()
         }
         end += static_cast<size_t>(count);
     }
-    firstNul = FindNul(0);
 }
 
 bool TextLineReader::Next(std::string_view &line)
@@ -54,11 +47,6 @@ bool TextLineReader::Next(std::string_view &line)
     const size_t length =
         lineFeed == nullptr ? window : static_cast<size_t>(static_cast<const char *>(lineFeed) - piece) + 1;
     begin = start + length;
-    // C text: a NUL ends what the line holds. The buffer is searched for NULs
-    // once, not every line.
-    if (firstNul < start)
-        firstNul = FindNul(start);
-    const size_t text = std::min(firstNul, begin) - start;
-    line = std::string_view(piece, static_cast<size_t>(TrimLineEnd(piece, static_cast<int32_t>(text))));
+    line = std::string_view(piece, static_cast<size_t>(TrimLineEnd(piece, static_cast<int32_t>(length))));
     return true;
 }

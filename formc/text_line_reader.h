@@ -1,6 +1,6 @@
 // Reads a stream line by line, exactly as KVFILE.ReadLine delivers the
-// lines (pieces of at most LinePieceLimit characters, line ends removed, the
-// text ending at a NUL), but from a large buffer: no allocation per line.
+// lines (pieces of at most LinePieceLimit characters, line ends removed, NULs
+// kept), but from a large buffer: no allocation per line.
 #pragma once
 
 #include <cstdint>
@@ -21,13 +21,10 @@ class TextLineReader {
     // Reads on, so that at least one whole piece is available unless the
     // stream ends first.
     void Fill();
-    // The first NUL at or after `from`, or the end of the data.
-    size_t FindNul(size_t from) const;
 
     KVSTREAM &source;
     std::vector<char> buffer;
     size_t begin = 0;
     size_t end = 0;
     bool exhausted = false;
-    size_t firstNul = 0; // the first NUL at or after the current line, or `end`
 };

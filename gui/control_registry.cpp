@@ -4,12 +4,18 @@
 
 KVCONTROL *ControlRegistry = nullptr;
 
+// Only a control with a window is registered, and only once: a second entry
+// would link the control to itself.
 void KVCONTROL::Register()
 {
-    NextControl = nullptr;
+    if (!Handle)
+        return;
     KVCONTROL **link = &ControlRegistry;
-    while (*link)
-        link = &(*link)->NextControl;
+    for (; *link; link = &(*link)->NextControl) {
+        if (*link == this)
+            return;
+    }
+    NextControl = nullptr;
     *link = this;
 }
 

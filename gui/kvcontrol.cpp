@@ -29,6 +29,11 @@ KVCONTROL::~KVCONTROL()
 
 void KVCONTROL::SetHandle(HWND handle) { Handle = handle; }
 
+void KVCONTROL::RestoreMessage(const MessageState &state)
+{
+    SetMessage(state.message, state.wParam, state.lParam);
+}
+
 void KVCONTROL::SetMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     CurrentMessage = message;
@@ -100,6 +105,9 @@ void KVCONTROL::CreateHandle(HWND parent, const KVSTRING &className, int32_t wid
 {
     SetHandle(Lazy::CreateWindowExA(exStyle, className.Data(), "", style, 0, 0, width, height, parent,
                                     nullptr, AppInstance(), nullptr));
+    // Without a window the control stays as it was: unregistered, parentless.
+    if (!Handle)
+        return;
     Lazy::SendMessageA(Handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font.GetHandle()), TRUE);
     Register();
     const LONG_PTR previous =
@@ -125,20 +133,46 @@ void KVCONTROL::RestoreWindowProc()
 
 void KVCONTROL::CreateWnd(HWND) {}
 
+bool KVCONTROL::TakesTabFocus()
+{
+    return TabStop && Handle && HasStyle(WS_VISIBLE) && !HasStyle(WS_DISABLED);
+}
+
+KVCONTROL *KVCONTROL::FirstTabStop()
+{
+    for (KVCONTROL *child = FirstChild; child; child = child->NextSibling) {
+        if (child->TakesTabFocus())
+            return child;
+    }
+    return nullptr;
+}
+
+// The walk itself skips what refuses the focus: handing the focus to such a
+// control would make it pass the focus on again, one level deeper each time.
 void KVCONTROL::FocusNext()
 {
-    if (NextSibling) {
-        Lazy::SetFocus(NextSibling->GetHandle());
-        return;
+    for (KVCONTROL *sibling = NextSibling; sibling; sibling = sibling->NextSibling) {
+        if (sibling->TakesTabFocus()) {
+            sibling->SetFocus();
+            return;
+        }
     }
     if (!Parent)
         return;
-    if (Parent->IsA("Form")) {
-        if (KVCONTROL *first = Parent->GetChild(1))
-            Lazy::SetFocus(first->GetHandle());
+    if (!Parent->IsA("Form")) {
+        Parent->FocusNext();
         return;
     }
-    Parent->FocusNext();
+    for (KVCONTROL *sibling = Parent->FirstChild; sibling && sibling != this; sibling = sibling->NextSibling) {
+        if (sibling->TakesTabFocus()) {
+            sibling->SetFocus();
+            return;
+        }
+    }
+    // One full round found no other control: one that takes the focus keeps
+    // it, any other leaves it to the form.
+    if (!TakesTabFocus())
+        Lazy::SetFocus(Parent->GetHandle());
 }
 
 void KVCONTROL::SetFocus() { Lazy::SetFocus(Handle); }
@@ -153,8 +187,13 @@ LRESULT KVCONTROL::OnMouseUp(uint32_t, uint32_t, uint32_t, uint32_t) { return De
 
 LRESULT KVCONTROL::OnKeyPress(const KVSTRING &, uint32_t keyCode)
 {
-    if (keyCode == VK_TAB && TabStop && !WantTabs)
+    if (keyCode == VK_TAB && TabStop && !WantTabs) {
         FocusNext();
+        // The Tab is used up by the move; the control's own processing
+        // would type it into the control that has just lost the focus.
+        CurrentMessage = 0;
+        return 0;
+    }
     return DefaultHandler();
 }
 
@@ -165,10 +204,17 @@ LRESULT KVCONTROL::OnKeyUp(const KVSTRING &, uint32_t) { return DefaultHandler()
 LRESULT KVCONTROL::OnClose() { return DefaultHandler(); }
 
 // The window's own procedure gets the destruction messages from here on, so
-// a standard control can release what it holds.
+// a standard control can release what it holds. The control leaves its
+// parent's children, so that nothing hands the focus to the dead window, and
+// a later parent assignment creates a new window.
 LRESULT KVCONTROL::OnDestroy()
 {
     Unregister();
+    if (Parent) {
+        Parent->RemoveChild(this);
+        Parent = nullptr;
+    }
+    Focused = KvFalse;
     const LRESULT result = DefaultHandler();
     RestoreWindowProc();
     SetHandle(nullptr);
@@ -296,7 +342,7 @@ COLORREF KVCONTROL::GetColor() { return Canvas.GetBrushColor(); }
 
 KvBool KVCONTROL::GetFocused() { return Focused; }
 
-void KVCONTROL::EventHandler(KVCONTROL *, KvEvent &) {}
+void KVCONTROL::EventHandler(void *, KvEvent &) {}
 
 KvBool KVCONTROL::IsA(const KVSTRING &className) { return ToKvBool(ToUpper(className) == "CONTROL"); }
 

@@ -44,7 +44,9 @@ class KVCONTROL {
                               DWORD style, DWORD exStyle);
     // Creates this control's window; each control class overrides it.
     virtual void CreateWnd(HWND parent);
-    // Gives the focus to the next sibling, wrapping around within a form.
+    // Gives the focus to the next sibling that takes part in Tab
+    // navigation, wrapping around within a form once at most; when no other
+    // control takes it, the focus stays or goes to the form itself.
     virtual void FocusNext();
     virtual void SetFocus();
     virtual LRESULT OnClick();
@@ -92,8 +94,10 @@ class KVCONTROL {
     virtual COLORREF GetTextColor();
     virtual COLORREF GetColor();
     virtual KvBool GetFocused();
-    // Receives the events of the controls inside a form; forms override it.
-    virtual void EventHandler(KVCONTROL *sender, KvEvent &event);
+    // Receives the events of the controls inside a form and of its menus;
+    // forms override it. The sender is the control or menu item that raised
+    // the event, to be compared with the form's members.
+    virtual void EventHandler(void *sender, KvEvent &event);
     // Whether this control is of the named class or derives from it; the
     // name is compared in upper case.
     virtual KvBool IsA(const KVSTRING &className);
@@ -107,6 +111,17 @@ class KVCONTROL {
     // The next control of the registry, for walks of all registered controls.
     KVCONTROL *NextInRegistry() const { return NextControl; }
 
+    // The message a control is processing, with its parameters; 0 once
+    // default processing has run. The window procedure keeps it across
+    // messages that a handler causes to be sent to the same control.
+    struct MessageState {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    MessageState SaveMessage() const { return {CurrentMessage, CurrentWParam, CurrentLParam}; }
+    void RestoreMessage(const MessageState &state);
+
   protected:
     // What the constructors with parent, caption and geometry do: assigns
     // the parent (which creates the window), then the caption and the
@@ -117,6 +132,12 @@ class KVCONTROL {
     RECT ClientRect();
     // Puts a subclassed window's own procedure back in place.
     void RestoreWindowProc();
+    // Whether the control takes the focus when Tab navigation reaches it.
+    bool TakesTabFocus();
+    // The first child that takes the focus when Tab navigation reaches it.
+    KVCONTROL *FirstTabStop();
+    // The nearest form around this control, or null.
+    KVCONTROL *EnclosingForm();
 
     HWND Handle = nullptr;
     int32_t Left = 0;

@@ -41,15 +41,25 @@ LRESULT KVFORM::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     const LRESULT result = KVCONTROL::WindowProc(message, wParam, lParam);
     switch (message) {
     case WM_LBUTTONDOWN:
+        // Captured, the form hears the release wherever it happens.
         Pressed = KvTrue;
+        Lazy::SetCapture(Handle);
         break;
-    case WM_LBUTTONUP:
-        if (Pressed) {
+    case WM_LBUTTONUP: {
+        const bool clicked = Pressed && InClientArea(lParam);
+        // Releasing the capture reports a lost capture; the press is over.
+        Pressed = KvFalse;
+        if (Lazy::GetCapture() == Handle)
+            Lazy::ReleaseCapture();
+        if (clicked) {
             OnClick();
             KvEvent click(eClick);
             Fire(click);
-            Pressed = KvFalse;
         }
+        break;
+    }
+    case WM_CAPTURECHANGED:
+        Pressed = KvFalse;
         break;
     case WM_SHOWWINDOW:
         Lazy::DrawMenuBar(Handle);
@@ -58,6 +68,16 @@ LRESULT KVFORM::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return result;
+}
+
+// The position of a mouse message, signed: a captured release left of or
+// above the window arrives negative.
+bool KVFORM::InClientArea(LPARAM position)
+{
+    const RECT client = ClientRect();
+    const int x = static_cast<SHORT>(LOWORD(position));
+    const int y = static_cast<SHORT>(HIWORD(position));
+    return x >= client.left && x < client.right && y >= client.top && y < client.bottom;
 }
 
 int32_t KVFORM::GetClientWidth() { return ClientRect().right; }

@@ -59,9 +59,12 @@ class KVFORM : public KVCONTROL {
     virtual int32_t Message(const KVSTRING &text, uint32_t flags);
 
   protected:
+    bool InClientArea(LPARAM position);
+
     // What ShowModal answers; form code sets it before closing the form.
     int32_t ModalResult = 0;
     int32_t BorderStyle = BorderNone;
-    // The left button went down in the client area and has not come up.
+    // The left button went down in the client area and has not come up; the
+    // form holds the mouse capture meanwhile.
     KvBool Pressed = KvFalse;
 };

@@ -5,9 +5,19 @@
 
 namespace {
 
-KVARRAY<AcceleratorOwner *> AcceleratorOwners(AcceleratorOwnerCapacity - 1);
-// Index of the last owner; -1 while there is none.
-int32_t LastOwner = -1;
+// Built at its first use, so that constructors of other files that run
+// during global construction can register owners already.
+struct OwnerRegistry {
+    KVARRAY<AcceleratorOwner *> owners{AcceleratorOwnerCapacity - 1};
+    // Index of the last owner; -1 while there is none.
+    int32_t last = -1;
+};
+
+OwnerRegistry &Owners()
+{
+    static OwnerRegistry registry;
+    return registry;
+}
 
 // Whether `window` is `container` or one of its descendants (through the
 // parent links of child windows; an owned top-level window is not inside).
@@ -27,8 +37,9 @@ bool WindowInside(HWND window, HWND container)
 // translated it.
 bool TranslateAccelerators(MSG &message)
 {
-    for (int32_t index = 0; index <= LastOwner; ++index) {
-        AcceleratorOwner *owner = AcceleratorOwners.Item(index);
+    OwnerRegistry &registry = Owners();
+    for (int32_t index = 0; index <= registry.last; ++index) {
+        AcceleratorOwner *owner = registry.owners.Item(index);
         KVCONTROL *form = owner->GetOwnerForm();
         HACCEL table = owner->GetAcceleratorTable();
         if (!form || !table)
@@ -56,23 +67,25 @@ template <typename Action> void ForEachForm(Action action)
 
 bool RegisterAccelerators(AcceleratorOwner *owner)
 {
-    if (LastOwner + 1 >= AcceleratorOwnerCapacity)
+    OwnerRegistry &registry = Owners();
+    if (registry.last + 1 >= AcceleratorOwnerCapacity)
         return false;
-    AcceleratorOwners.Item(++LastOwner) = owner;
+    registry.owners.Item(++registry.last) = owner;
     return true;
 }
 
 void UnregisterAccelerators(AcceleratorOwner *owner)
 {
+    OwnerRegistry &registry = Owners();
     int32_t kept = 0;
-    for (int32_t index = 0; index <= LastOwner; ++index) {
-        if (AcceleratorOwners.Item(index) != owner)
-            AcceleratorOwners.Item(kept++) = AcceleratorOwners.Item(index);
+    for (int32_t index = 0; index <= registry.last; ++index) {
+        if (registry.owners.Item(index) != owner)
+            registry.owners.Item(kept++) = registry.owners.Item(index);
     }
-    LastOwner = kept - 1;
+    registry.last = kept - 1;
 }
 
-int32_t AcceleratorOwnerCount() { return LastOwner + 1; }
+int32_t AcceleratorOwnerCount() { return Owners().last + 1; }
 
 void PumpMessage()
 {

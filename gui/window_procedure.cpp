@@ -35,9 +35,18 @@ void FireCode(KVCONTROL &control, int32_t code)
 
 LRESULT CALLBACK LibraryWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (KVCONTROL *control = FindControl(window))
-        return control->WindowProc(message, wParam, lParam);
-    return Lazy::DefWindowProcA(window, message, wParam, lParam);
+    KVCONTROL *control = FindControl(window);
+    if (!control)
+        return Lazy::DefWindowProcA(window, message, wParam, lParam);
+    // A handler may send messages to its own control (a caption, a message
+    // box); the message that was being processed comes back afterwards, so
+    // its default processing still runs, once. A control destroyed in the
+    // meantime has nothing left to process.
+    const KVCONTROL::MessageState outer = control->SaveMessage();
+    const LRESULT result = control->WindowProc(message, wParam, lParam);
+    if (FindControl(window) == control)
+        control->RestoreMessage(outer);
+    return result;
 }
 
 LRESULT KVCONTROL::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -100,24 +109,30 @@ LRESULT KVCONTROL::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
                             [this](KvKeyEvent &e) { return OnKeyUp(e.Key, e.KeyCode); });
     case WM_SETFOCUS: {
         if (IsContainer) {
-            if (KVCONTROL *first = GetChild(1))
+            if (KVCONTROL *first = FirstTabStop())
                 first->SetFocus();
         } else if (!TabStop) {
             FocusNext();
         }
+        // A control that passed the focus on has not gained it.
+        if (Lazy::GetFocus() != Handle)
+            return DefaultHandler();
         const LRESULT result = OnSetFocus();
         FireCode(*this, eGotFocus);
         return result;
     }
     case WM_KILLFOCUS: {
+        // Only a control that reported gaining the focus reports losing it.
+        if (!Focused)
+            return DefaultHandler();
         const LRESULT result = OnKillFocus();
         FireCode(*this, eLostFocus);
         return result;
     }
     case WM_TIMER:
-        if (TimerTickHandler)
-            TimerTickHandler(static_cast<uint32_t>(wParam));
-        return 0;
+        if (TimerTickHandler && TimerTickHandler(static_cast<uint32_t>(wParam)))
+            return 0;
+        return DefaultHandler();
     case WM_COMMAND: {
         const WORD notification = HIWORD(wParam);
         if (lParam == 0 && (notification == MenuNotification || notification == AcceleratorNotification)) {

@@ -3,11 +3,14 @@
 // (the last index varies fastest) and default-constructed.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+
+#include "allocation_failure.h"
 
 template <typename T>
 class KVARRAY {
@@ -25,14 +28,22 @@ public:
                 int32_t b4 = 0, int32_t b5 = 0, int32_t b6 = 0, int32_t b7 = 0)
     {
         const int32_t bounds[Dimensions] = {b0, b1, b2, b3, b4, b5, b6, b7};
+        // Each extent must fit its 32-bit field and the element count a
+        // pointer difference, checked before the product can wrap.
+        constexpr size_t MaximumCount = static_cast<size_t>(PTRDIFF_MAX) / sizeof(T);
+        int32_t extents[Dimensions];
         size_t total = 1;
         for (int k = 0; k < Dimensions; ++k) {
             assert(bounds[k] >= 0 && "array bound below 0");
-            Extent[k] = bounds[k] < 0 ? 1 : bounds[k] + 1;
-            total *= static_cast<size_t>(Extent[k]);
+            const int64_t extent = bounds[k] < 0 ? 1 : static_cast<int64_t>(bounds[k]) + 1;
+            if (extent > INT32_MAX || static_cast<size_t>(extent) > MaximumCount / total)
+                FailAllocation();
+            extents[k] = static_cast<int32_t>(extent);
+            total *= static_cast<size_t>(extent);
         }
         Items.reset();
         Items = std::make_unique<T[]>(total);
+        std::copy(extents, extents + Dimensions, Extent);
         count = total;
     }
 

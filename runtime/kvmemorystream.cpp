@@ -79,9 +79,15 @@ int32_t KVMEMORYSTREAM::Write(const void *source, int32_t count)
 
 void KVMEMORYSTREAM::CopyTo(KVSTREAM &destination)
 {
+    if (&destination == this) {
+        // Growing for the write would move the block being copied: the
+        // bytes go through a copy of their own, appended after the read.
+        KVSTREAM::CopyTo(destination);
+        return;
+    }
     // The block itself is written: no second copy of a big text in memory.
-    destination.Write(buffer, size);
     cursor = size;
+    destination.Write(buffer, size);
 }
 
 // The block grows even when `n` fits, by the growth step then; to fit `n` it

@@ -4,27 +4,32 @@
 #include <cstdlib>
 #include <cstring>
 #include <istream>
-#include <stdexcept>
 #include <string>
 
+#include "allocation_failure.h"
+#include "decimal_number.h"
 #include "platform_text.h"
 
 namespace {
 
-int32_t CheckedLength(size_t length)
+// Lengths are computed in 64 bits, where no product or sum of two lengths
+// wraps.
+int32_t CheckedLength(int64_t length)
 {
-    if (length > static_cast<size_t>(INT32_MAX - 1))
-        throw std::length_error("string longer than 2 GB");
+    if (length > INT32_MAX - 1)
+        FailAllocation();
     return static_cast<int32_t>(length);
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-}  // namespace
+} // namespace
 
 KVSTRING::KVSTRING() : data(new char[1]{'\0'}), len(0) {}
 
-KVSTRING::KVSTRING(const char *text) : KVSTRING(text, CheckedLength(std::strlen(text))) {}
+KVSTRING::KVSTRING(const char *text) : KVSTRING(text, CheckedLength(static_cast<int64_t>(std::strlen(text))))
+{
+}
 
 KVSTRING::KVSTRING(const char *chars, int32_t count)
     : data(new char[static_cast<size_t>(std::max(count, 0)) + 1]), len(std::max(count, 0))
@@ -66,7 +71,7 @@ KVSTRING &KVSTRING::operator=(KVSTRING &&other) noexcept
 
 KVSTRING operator+(const KVSTRING &left, const KVSTRING &right)
 {
-    const int32_t total = CheckedLength(static_cast<size_t>(left.Len()) + right.Len());
+    const int32_t total = CheckedLength(static_cast<int64_t>(left.Len()) + right.Len());
     KVSTRING result(total, ' ');
     std::memcpy(result.Data(), left.Data(), static_cast<size_t>(left.Len()));
     std::memcpy(result.Data() + left.Len(), right.Data(), static_cast<size_t>(right.Len()));
@@ -209,7 +214,7 @@ KVSTRING Repeat(const KVSTRING &s, int32_t n)
 {
     if (n <= 0 || s.Len() == 0)
         return KVSTRING();
-    const int32_t total = CheckedLength(static_cast<size_t>(s.Len()) * static_cast<size_t>(n));
+    const int32_t total = CheckedLength(static_cast<int64_t>(s.Len()) * n);
     KVSTRING result(total, ' ');
     for (int32_t i = 0; i < n; ++i)
         std::memcpy(result.Data() + static_cast<size_t>(i) * s.Len(), s.Data(), static_cast<size_t>(s.Len()));
@@ -218,12 +223,12 @@ KVSTRING Repeat(const KVSTRING &s, int32_t n)
 
 KVSTRING RepeatChar(int32_t n, uint8_t code) { return Repeat(CharString(code), n); }
 
-double ToNumber(const KVSTRING &s) { return std::atof(s.Data()); }
+double ToNumber(const KVSTRING &s) { return ReadDecimalNumber(s.Data()); }
 
 void RunCommand(const KVSTRING &s)
 {
     const int status = std::system(s.Data());
-    (void)status;  // the command's status is not reported to Kelvo code
+    (void)status; // the command's status is not reported to Kelvo code
 }
 
 std::istream &operator>>(std::istream &in, KVSTRING &target)

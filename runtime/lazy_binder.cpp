@@ -9,11 +9,17 @@ namespace {
 
 [[noreturn]] void FailBinding(const char *library, const char *name)
 {
-    std::fprintf(stderr, "cannot load %s from %s\n", name, library);
+    char text[512];
+    std::snprintf(text, sizeof text, "cannot load %s from %s", name, library);
+    std::fprintf(stderr, "%s\n", text);
+    if (BindingFailureNotice)
+        BindingFailureNotice(text);
     std::exit(1);
 }
 
 } // namespace
+
+void (*BindingFailureNotice)(const char *text) = nullptr;
 
 void *BindFunction(const char *library, const char *name)
 {

@@ -10,6 +10,10 @@
 // through a null pointer.
 void *BindFunction(const char *library, const char *name);
 
+// Set by a windowed program, whose standard error nobody may see: shows the
+// text of a failed binding to the user as well.
+extern void (*BindingFailureNotice)(const char *text);
+
 template <typename Function> struct LazyFunction {
     const char *library;
     const char *name;

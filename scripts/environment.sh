@@ -81,12 +81,15 @@ kelvo_start_wine() {
     wineserver -p
     kelvo_started_wineserver=yes
   fi
+  # Wine's services start with the first program of a new server. Started
+  # here with no pipes, they cannot hold the output of the first test open
+  # until they end.
+  local first=(cmd /c exit)
   if [ ! -e "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix $WINEPREFIX"
-    # Started here with no pipes: the services it leaves running would
-    # otherwise hold the output of the first test open until they end.
-    "$KELVO_ROOT/cmake/wine-run.sh" wineboot -i </dev/null >/dev/null 2>&1 || true
+    first=(wineboot -i)
   fi
+  "$KELVO_ROOT/cmake/wine-run.sh" "${first[@]}" </dev/null >/dev/null 2>&1 || true
 }
 
 # Whether this machine executes 32-bit programs, which Wine needs for 32-bit

@@ -2,6 +2,7 @@
 // destruction, timers, commands and colour requests.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "dispatch_hooks.h"
@@ -26,7 +27,12 @@ void PostKey(HWND window, UINT key)
 
 std::vector<uint32_t> Received;
 
-void RecordIdentifier(uint32_t identifier) { Received.push_back(identifier); }
+// Claims the identifiers below 8.
+bool RecordIdentifier(uint32_t identifier)
+{
+    Received.push_back(identifier);
+    return identifier < 8;
+}
 
 // Installs a dispatch hook for one test.
 class HookGuard {
@@ -58,13 +64,31 @@ TEST(ControlEvents, ClickOnTheClientAreaGivesDownUpClickFromTheForm)
     EXPECT_FALSE(form.IsPressed());
 }
 
-TEST(ControlEvents, PressStartedOutsideGivesNoClick)
+TEST(ControlEvents, AClickIsAPressAndAReleaseInsideTheForm)
 {
     RecorderForm form;
     Activate(form);
-    PostMessageA(form.GetHandle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 30));
+    HWND window = form.GetHandle();
+    // Pressed inside, the form holds the capture and so hears a release
+    // outside, which ends the press without a click.
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 30));
     form.Flush();
-    EXPECT_EQ(CodesOf(form.EventsOf({eMouseDown, eMouseUp, eClick})), (std::vector<int32_t>{eMouseUp}));
+    EXPECT_EQ(GetCapture(), window);
+    PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(-5, 30));
+    form.Flush();
+    EXPECT_EQ(GetCapture(), nullptr);
+    // Pressed elsewhere, released inside.
+    PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(20, 30));
+    form.Flush();
+    // Pressed inside, then the capture is lost.
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 30));
+    form.Flush();
+    ReleaseCapture();
+    PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(20, 30));
+    form.Flush();
+    EXPECT_EQ(CodesOf(form.EventsOf({eMouseDown, eMouseUp, eClick})),
+              (std::vector<int32_t>{eMouseDown, eMouseUp, eMouseUp, eMouseDown, eMouseUp}));
+    EXPECT_FALSE(form.IsPressed());
 }
 
 TEST(ControlEvents, MouseRecordsCarryUnsignedPositionButtonsAndModifiers)
@@ -149,7 +173,18 @@ TEST(ControlEvents, TabInAControlThatWantsTabsKeepsTheFocus)
     EXPECT_EQ(GetFocus(), first.GetHandle());
 }
 
-TEST(ControlEvents, AControlOutsideTabNavigationPassesTheFocusOn)
+namespace {
+
+// Every control reports the focus exactly when its window has it.
+void ExpectFocusedAgreesWithTheSystem(std::initializer_list<KVCONTROL *> controls)
+{
+    for (KVCONTROL *control : controls)
+        EXPECT_EQ(control->GetFocused() == KvTrue, GetFocus() == control->GetHandle()) << control;
+}
+
+} // namespace
+
+TEST(ControlEvents, TheFocusGoesToControlsThatTakeItAndIsReportedByThemOnly)
 {
     RecorderForm form;
     TestEdit first, skipped, last;
@@ -158,37 +193,59 @@ TEST(ControlEvents, AControlOutsideTabNavigationPassesTheFocusOn)
     last.SetParent(&form);
     skipped.SetTabStop(KvFalse);
     Activate(form);
+    const auto all = {static_cast<KVCONTROL *>(&form), static_cast<KVCONTROL *>(&first),
+                      static_cast<KVCONTROL *>(&skipped), static_cast<KVCONTROL *>(&last)};
+    // The first child took the focus when it was added; the form stays active.
+    EXPECT_EQ(GetFocus(), first.GetHandle());
+    EXPECT_EQ(GetActiveWindow(), form.GetHandle());
+    ExpectFocusedAgreesWithTheSystem(all);
+
+    form.events.clear();
     skipped.SetFocus();
     EXPECT_EQ(GetFocus(), last.GetHandle());
-    // A Tab typed into it does not move the focus.
-    first.SetFocus();
+    ExpectFocusedAgreesWithTheSystem(all);
+    const auto moved = form.EventsOf({eGotFocus, eLostFocus});
+    ASSERT_EQ(moved.size(), 2u);
+    EXPECT_EQ(moved[0].code, eLostFocus);
+    EXPECT_EQ(moved[0].sender, &first);
+    EXPECT_EQ(moved[1].code, eGotFocus);
+    EXPECT_EQ(moved[1].sender, &last);
+
+    // Tab from the last control wraps around to the first.
+    PostKey(last.GetHandle(), VK_TAB);
+    form.Flush();
+    EXPECT_EQ(GetFocus(), first.GetHandle());
+    ExpectFocusedAgreesWithTheSystem(all);
+    // A Tab typed into a control outside Tab navigation does not move it.
     SendMessageA(skipped.GetHandle(), WM_CHAR, VK_TAB, 1);
     EXPECT_EQ(GetFocus(), first.GetHandle());
+
+    // A form passes the focus to its first living control that takes it.
+    DestroyWindow(first.GetHandle());
+    SetFocus(form.GetHandle());
+    EXPECT_EQ(GetFocus(), last.GetHandle());
+    ExpectFocusedAgreesWithTheSystem({&form, &skipped, &last});
 }
 
-TEST(ControlEvents, FocusEventsAndTheFirstChildTakingTheFocus)
+TEST(ControlEvents, AFormOfControlsThatRefuseTheFocusKeepsItItself)
 {
     RecorderForm form;
+    TestEdit labels[3];
+    for (TestEdit &label : labels)
+        label.SetTabStop(KvFalse);
+    for (TestEdit &label : labels)
+        label.SetParent(&form);
     Activate(form);
-    TestEdit edit;
-    edit.SetParent(&form);
-    // The first child gets the focus and the form stays active.
-    EXPECT_EQ(GetFocus(), edit.GetHandle());
-    EXPECT_EQ(GetActiveWindow(), form.GetHandle());
-    TestEdit other;
-    other.SetParent(&form);
-    EXPECT_EQ(GetFocus(), edit.GetHandle());
-    other.SetFocus();
-    form.Flush();
-    const auto events = form.EventsOf({eGotFocus, eLostFocus});
-    ASSERT_GE(events.size(), 2u);
-    EXPECT_EQ(events[events.size() - 2].code, eLostFocus);
-    EXPECT_EQ(events[events.size() - 2].sender, &edit);
-    EXPECT_EQ(events.back().code, eGotFocus);
-    EXPECT_EQ(events.back().sender, &other);
-    // A form that gets the focus passes it to its first control.
-    SetFocus(form.GetHandle());
-    EXPECT_EQ(GetFocus(), edit.GetHandle());
+    for (TestEdit &label : labels)
+        label.messages.clear();
+    labels[1].SetFocus();
+    EXPECT_EQ(GetFocus(), form.GetHandle());
+    // Each label heard of the focus at most once: no ping-pong.
+    for (TestEdit &label : labels) {
+        EXPECT_LE(std::count(label.messages.begin(), label.messages.end(), WM_SETFOCUS), 1);
+        EXPECT_EQ(label.GetFocused(), KvFalse);
+    }
+    EXPECT_EQ(form.GetFocused(), KvTrue);
 }
 
 TEST(ControlEvents, PaintAndResizeRaiseTheirEventsAndCreateStaysWithTheBaseForm)
@@ -279,14 +336,25 @@ TEST(ControlEvents, DeletingAControlWithAWindowUnregistersAndRestoresItsProcedur
 
 TEST(ControlEvents, TimerMessagesAnswerZeroAndReachTheTimerHook)
 {
-    RecorderForm form;
+    struct TimerDefaultsForm : RecorderForm {
+        LRESULT DefaultHandler() override
+        {
+            timerDefaults += CurrentMessage == WM_TIMER;
+            return RecorderForm::DefaultHandler();
+        }
+        int timerDefaults = 0;
+    } form;
     {
         HookGuard guard(TimerTickHandler);
         EXPECT_EQ(SendMessageA(form.GetHandle(), WM_TIMER, 7, 0), 0);
         EXPECT_EQ(Received, (std::vector<uint32_t>{7}));
+        EXPECT_EQ(form.timerDefaults, 0);
+        // A timer of the window's own goes to its own processing.
+        EXPECT_EQ(SendMessageA(form.GetHandle(), WM_TIMER, 8, 0), 0);
+        EXPECT_EQ(form.timerDefaults, 1);
     }
     // Without a hook the message is still answered with 0.
-    EXPECT_EQ(SendMessageA(form.GetHandle(), WM_TIMER, 8, 0), 0);
+    EXPECT_EQ(SendMessageA(form.GetHandle(), WM_TIMER, 9, 0), 0);
 }
 
 TEST(ControlEvents, MenuAndAcceleratorCommandsReachTheCommandHookAndNotificationsTheChild)

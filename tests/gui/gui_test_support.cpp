@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
 
 #include "app_instance.h"
 
@@ -47,6 +48,8 @@ void SetControlKey(bool down)
 
 } // namespace
 
+void PrintTo(const KVSTRING &text, std::ostream *out) { *out << '"' << text.Data() << '"'; }
+
 bool PumpUntil(const std::function<bool()> &done, DWORD timeoutMs)
 {
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, nullptr);
@@ -63,6 +66,38 @@ void AfterDelay(DWORD delayMs, std::function<void()> action)
     DelayedActions()[timer] = std::move(action);
 }
 
+namespace {
+
+int AnswerButton = 0;
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM found)
+{
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::string(className) != "#32770" || !IsWindowVisible(window))
+        return TRUE;
+    *reinterpret_cast<HWND *>(found) = window;
+    return FALSE;
+}
+
+void CALLBACK AnswerWhenShown(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog)
+        return;
+    KillTimer(nullptr, timer);
+    PostMessageA(dialog, WM_COMMAND, AnswerButton, 0);
+}
+
+} // namespace
+
+void AnswerDialog(int button)
+{
+    AnswerButton = button;
+    SetTimer(nullptr, 0, 20, AnswerWhenShown);
+}
+
 HeldControlKey::HeldControlKey() { SetControlKey(true); }
 
 HeldControlKey::~HeldControlKey() { SetControlKey(false); }
@@ -77,7 +112,7 @@ LRESULT RecorderForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return result;
 }
 
-void RecorderForm::EventHandler(KVCONTROL *sender, KvEvent &event)
+void RecorderForm::EventHandler(void *sender, KvEvent &event)
 {
     uint32_t keyCode = 0;
     if (event.Event >= eKeyPress && event.Event <= eKeyUp)
@@ -108,8 +143,7 @@ std::vector<RecordedEvent> RecorderForm::EventsOf(std::initializer_list<int32_t>
 
 void TestEdit::CreateWnd(HWND parent)
 {
-    CreateHandle(parent, "edit", 120, 20, WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
-                 WS_EX_CLIENTEDGE);
+    CreateHandle(parent, "edit", 120, 20, WS_CHILD | WS_VISIBLE | WS_TABSTOP | editStyle, WS_EX_CLIENTEDGE);
 }
 
 LRESULT TestEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -4,10 +4,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <vector>
 
 #include "kvform.h"
 #include "message_loop.h"
+
+// Shows runtime strings as text in failure messages.
+void PrintTo(const KVSTRING &text, std::ostream *out);
 
 // Pumps messages until `done` answers true or `timeoutMs` passes; answers
 // `done`. A thread timer keeps the loop awake.
@@ -15,6 +19,10 @@ bool PumpUntil(const std::function<bool()> &done, DWORD timeoutMs = 3000);
 
 // Runs `action` once, from the message loop, after `delayMs`.
 void AfterDelay(DWORD delayMs, std::function<void()> action);
+
+// Presses `button` (IDOK, IDYES, ...) of the next message box or dialog that
+// this thread shows, from a timer that its modal loop runs.
+void AnswerDialog(int button);
 
 // Sets or clears the Ctrl key in the thread's keyboard state, which posted
 // key messages do not carry.
@@ -26,7 +34,7 @@ class HeldControlKey {
 
 struct RecordedEvent {
     int32_t code;
-    KVCONTROL *sender;
+    void *sender;
     uint32_t keyCode;
 };
 
@@ -34,7 +42,7 @@ struct RecordedEvent {
 class RecorderForm : public KVFORM {
   public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void EventHandler(KVCONTROL *sender, KvEvent &event) override;
+    void EventHandler(void *sender, KvEvent &event) override;
 
     // Posts markers behind everything queued so far (and behind the
     // characters that translating it adds) and pumps until they arrive.
@@ -55,6 +63,7 @@ class RecorderForm : public KVFORM {
 // messages that reach it.
 class TestEdit : public KVCONTROL {
   public:
+    explicit TestEdit(DWORD editStyle = ES_AUTOHSCROLL) : editStyle(editStyle) {}
     void CreateWnd(HWND parent) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void SetTabStop(KvBool on) { TabStop = on; }
@@ -62,6 +71,9 @@ class TestEdit : public KVCONTROL {
     WNDPROC GetOldWindowProc() const { return OldWindowProc; }
 
     std::vector<UINT> messages;
+
+  private:
+    DWORD editStyle;
 };
 
 // Shows the form and makes it the active, foreground window.

@@ -24,6 +24,10 @@ std::set<std::string> AllNames(const std::string &pattern)
     std::set<std::string> names;
     for (KVFILEINFO info = FileSearchFirst(pattern.c_str()); info.Name.Len() > 0; info = FileSearchNext())
         names.insert(info.Name.Data());
+    // Both systems list a directory's "." and ".." for patterns that take
+    // them; the tests look at the entries of their own.
+    names.erase(".");
+    names.erase("..");
     return names;
 }
 
@@ -69,6 +73,40 @@ TEST_F(FileSearch, ANewSearchEndsThePreviousOne)
     EXPECT_NE(FileSearchFirst(dir.File("a*").c_str()).Name, "");
     EXPECT_EQ(FileSearchFirst(dir.File("b*").c_str()).Name, "b1");
     EXPECT_EQ(FileSearchNext().Name, "") << "the a* search is over";
+}
+
+// Windows patterns, matched alike on both systems: letters without regard
+// to case, "*.*" for every name, a final "." for names without an extension.
+TEST_F(FileSearch, PatternsMatchAsOnWindows)
+{
+    dir.Put("Form.KVO", "12");
+    dir.Put("main.kvo", "");
+    dir.Put("readme", "");
+    dir.Put("a.b.c", "");
+    std::filesystem::create_directory(dir.path / "sub");
+    using Names = std::set<std::string>;
+    const struct {
+        const char *pattern;
+        Names names;
+    } cases[] = {
+        {"*.kvo", {"Form.KVO", "main.kvo"}},
+        {"*.Kvo", {"Form.KVO", "main.kvo"}},
+        {"f*.k?o", {"Form.KVO"}},
+        {"READ*", {"readme"}},
+        {"*.*", {"Form.KVO", "main.kvo", "readme", "a.b.c", "sub"}},
+        {"r*.*", {"readme"}},
+        {"*.", {"readme", "sub"}},
+        {"*.c", {"a.b.c"}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(AllNames(dir.File(c.pattern)), c.names) << c.pattern;
+
+    const KVFILEINFO form = FileSearchFirst(dir.File("FORM.kvo").c_str());
+    EXPECT_EQ(form.Name, "Form.KVO");
+    EXPECT_EQ(form.Size, 2);
+    const KVFILEINFO sub = FileSearchFirst(dir.File("sub").c_str());
+    EXPECT_EQ(sub.Size, 0) << "a directory's size";
+    EXPECT_NE(sub.Attrib & AttributeDirectory, 0);
 }
 
 } // namespace

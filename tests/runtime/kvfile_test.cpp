@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,22 @@ TEST(FileReadLine, WriteLineReadsBackUnchanged)
     EXPECT_EQ(dir.Get("text"), "first line\n\n  third\tline  \n") << "a single line feed, no CR";
 }
 
+TEST(FileReadLine, NulsInsideLinesAreKept)
+{
+    ScratchDirectory dir;
+    const std::string nul(1, '\0');
+    const std::string longLine = std::string(1020, 'x') + nul + nul + "tail";
+    KVFILE file;
+    ASSERT_EQ(file.Open(dir.File("nuls").c_str(), 130), 255);
+    for (const std::string &line : {"n" + nul + "l", nul, nul + "end" + nul, longLine})
+        file.WriteLine(KVSTRING(line.data(), static_cast<int32_t>(line.size())));
+    file.Seek(0);
+    EXPECT_EQ(AllLines(file),
+              (Lines{"n" + nul + "l", nul, nul + "end" + nul, longLine.substr(0, 1022), "tail"}));
+    file.Close();
+    EXPECT_EQ(LinesOf(dir, "a" + nul + "\r\nlast" + nul), (Lines{"a" + nul, "last" + nul}));
+}
+
 TEST(FilePositions, SizeLeavesThePositionAndAtEndFollowsIt)
 {
     ScratchDirectory dir;
@@ -170,6 +187,59 @@ TEST(FileCopy, FileCopiesItsBytesFromTheStart)
     EXPECT_EQ(file.Position(), 5);
     memory.Seek(0);
     EXPECT_EQ(memory.ReadChars(5), KVSTRING("ab\0cd", 5));
+}
+
+// AtEnd and Size answer from the file's length and position: the buffered
+// data stays, so the rest of the line comes from the buffer even after the
+// file changed on disk.
+TEST(FilePositions, AtEndAndSizeKeepTheBufferedData)
+{
+    ScratchDirectory dir;
+    dir.Put("lines", "first\nsecond\n");
+    KVFILE file;
+    ASSERT_EQ(file.Open(dir.File("lines").c_str(), 0), 255);
+    EXPECT_EQ(file.ReadLine(), "first");
+    {
+        std::fstream other(dir.path / "lines", std::ios::in | std::ios::out | std::ios::binary);
+        other.seekp(6);
+        other << "SECOND";
+    }
+    EXPECT_EQ(file.AtEnd(), 0.0);
+    EXPECT_EQ(file.Size(), 13);
+    EXPECT_EQ(file.Position(), 6);
+    EXPECT_EQ(file.ReadLine(), "second");
+    EXPECT_EQ(file.AtEnd(), 1.0);
+
+    ASSERT_EQ(file.Open(dir.File("new").c_str(), 128), 255);
+    file.WriteLine("not yet flushed");
+    EXPECT_EQ(file.Size(), 16) << "bytes still in the buffer count";
+    EXPECT_EQ(file.AtEnd(), 1.0);
+}
+
+// Reading and writing take turns without a seek between them, and a read
+// that fails on a file open for writing is no failure to write.
+TEST(FileAccess, ReadsAndWritesTakeTurnsAndOnlyWritesFailTheClose)
+{
+    ScratchDirectory dir;
+    KVFILE file;
+    ASSERT_EQ(file.Open(dir.File("both").c_str(), 130), 255);
+    file.WriteLine("one");
+    file.WriteLine("two");
+    file.Seek(0);
+    EXPECT_EQ(file.ReadLine(), "one");
+    EXPECT_EQ(file.WriteChars("TWO"), 3);
+    EXPECT_EQ(file.ReadLine(), "");
+    EXPECT_EQ(file.Close(), 0);
+    EXPECT_EQ(dir.Get("both"), "one\nTWO\n");
+
+    ASSERT_EQ(file.Open(dir.File("written").c_str(), 128), 255);
+    file.WriteLine("data");
+    char byte = 'x';
+    EXPECT_EQ(file.Read(&byte, 1), 0);
+    EXPECT_EQ(file.ReadLine(), "");
+    file.WriteLine("more");
+    EXPECT_EQ(file.Close(), 0);
+    EXPECT_EQ(dir.Get("written"), "data\nmore\n");
 }
 
 } // namespace

@@ -118,4 +118,25 @@ TEST(MemoryStream, CopyToAnotherMemoryStream)
     EXPECT_EQ(target.ReadChars(10), "0123456789");
 }
 
+// The stream read from its start and appended at the position the read
+// left: the text twice, wherever the position was and however the block
+// had to grow.
+TEST(MemoryStream, CopyToItselfDoublesTheText)
+{
+    for (const int32_t length : {1, 10, 100000}) {
+        std::string text;
+        for (int32_t i = 0; i < length; ++i)
+            text += static_cast<char>('a' + i % 26);
+        KVMEMORYSTREAM stream(length, 1);
+        ASSERT_EQ(stream.Write(text.data(), length), length);
+        stream.Seek(length / 3);
+        stream.CopyTo(stream);
+        EXPECT_EQ(stream.Size(), 2 * length);
+        EXPECT_EQ(stream.Position(), 2 * length);
+        stream.Seek(0);
+        const KVSTRING all = stream.ReadChars(2 * length);
+        EXPECT_EQ(std::string(all.Data(), static_cast<size_t>(all.Len())), text + text) << length;
+    }
+}
+
 } // namespace

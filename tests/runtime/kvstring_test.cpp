@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 #include <string>
 
@@ -40,7 +41,7 @@ TEST(KvString, AssignmentReplacesAndSelfAssignmentKeeps)
 
     KVSTRING moved(std::move(target));
     EXPECT_EQ(Text(moved), "second value");
-    EXPECT_NE(target.Data(), nullptr);  // NOLINT: moved-from stays usable
+    EXPECT_NE(target.Data(), nullptr); // NOLINT: moved-from stays usable
     EXPECT_EQ(target.Len(), 0);
 }
 
@@ -164,12 +165,25 @@ TEST(KvString, CharactersAndRepetition)
     EXPECT_EQ(Text(KVSTRING(3, '-')), "---");
 }
 
-TEST(KvString, ToNumberReadsTheLongestPrefix)
+// The same texts give the same numbers in every build: decimal notation as
+// the Windows C runtime reads it, d and D included as exponent letters.
+TEST(KvString, ToNumberReadsTheLongestDecimalPrefixAlikeEverywhere)
 {
-    EXPECT_DOUBLE_EQ(ToNumber(KVSTRING("  12.5abc")), 12.5);
-    EXPECT_DOUBLE_EQ(ToNumber(KVSTRING("x")), 0.0);
-    EXPECT_DOUBLE_EQ(ToNumber(KVSTRING("-3e2")), -300.0);
-    EXPECT_DOUBLE_EQ(ToNumber(KVSTRING()), 0.0);
+    const struct {
+        const char *text;
+        double number;
+    } cases[] = {
+        // clang-format off
+        {"  12.5abc", 12.5}, {"x", 0.0}, {"-3e2", -300.0}, {"", 0.0}, {" \t\n\v\f\r7", 7.0}, {"+3", 3.0},
+        {".5", 0.5}, {"5.", 5.0}, {"-.5e-1", -0.05}, {"1.5.5", 1.5}, {"00012", 12.0}, {"1e", 1.0},
+        {"1e+", 1.0}, {"1d2", 100.0}, {"1D-1", 0.1}, {"0x1A", 0.0}, {"0X10", 0.0}, {"inf", 0.0},
+        {"-infinity", 0.0}, {"nan", 0.0}, {".", 0.0}, {"-.", 0.0}, {"e5", 0.0}, {"- 1", 0.0},
+        {"+-1", 0.0}, {"1e999", HUGE_VAL}, {"-1e999", -HUGE_VAL}, {"1e-999", 0.0},
+        // clang-format on
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ToNumber(KVSTRING(c.text)), c.number) << "[" << c.text << "]";
+    EXPECT_TRUE(std::signbit(ToNumber(KVSTRING("-0"))));
 }
 
 TEST(KvString, ReadingWordsOfAnyLength)
@@ -188,4 +202,4 @@ TEST(KvString, ReadingWordsOfAnyLength)
     EXPECT_EQ(Text(word), "last");
 }
 
-}  // namespace
+} // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "file_name_pattern.h"
 #include "file_search.h"
 
 namespace {
@@ -19,8 +20,10 @@ constexpr int32_t AttributeArchive = 0x20;
 std::vector<KVFILEINFO> Matches;
 size_t NextMatch = 0;
 
-// * matches any run of characters, ? any one character; everything else
-// stands for itself.
+char FoldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// * matches any run of characters, ? any one character; letters match
+// without regard to case, everything else stands for itself.
 bool WildcardMatch(const char *pattern, const char *name)
 {
     const char *star = nullptr;
@@ -29,7 +32,7 @@ bool WildcardMatch(const char *pattern, const char *name)
         if (*pattern == '*') {
             star = pattern++;
             resume = name;
-        } else if (*pattern == '?' || *pattern == *name) {
+        } else if (*pattern == '?' || FoldCase(*pattern) == FoldCase(*name)) {
             ++pattern;
             ++name;
         } else if (star != nullptr) {
@@ -44,6 +47,19 @@ bool WildcardMatch(const char *pattern, const char *name)
     return *pattern == '\0';
 }
 
+// As Windows matches: a final ".*" also takes names without an extension
+// ("*.*" is every name), and a final "." takes only such names.
+bool NameMatches(const std::string &pattern, const char *name)
+{
+    if (AsksForNoExtension(pattern.c_str()))
+        return !HasExtension(name) && WildcardMatch(pattern.substr(0, pattern.size() - 1).c_str(), name);
+    if (WildcardMatch(pattern.c_str(), name))
+        return true;
+    const size_t length = pattern.size();
+    return length >= 2 && pattern.compare(length - 2, 2, ".*") == 0 && !HasExtension(name) &&
+           WildcardMatch(pattern.substr(0, length - 2).c_str(), name);
+}
+
 KVFILEINFO Describe(const std::string &directory, const char *name)
 {
     KVFILEINFO info;
@@ -51,8 +67,9 @@ KVFILEINFO Describe(const std::string &directory, const char *name)
     struct stat status;
     if (stat((directory + name).c_str(), &status) != 0)
         return info;
-    info.Size = static_cast<int32_t>(status.st_size);
-    info.Attrib = S_ISDIR(status.st_mode) ? AttributeDirectory : AttributeArchive;
+    const bool isDirectory = S_ISDIR(status.st_mode);
+    info.Size = isDirectory ? 0 : static_cast<int32_t>(status.st_size);
+    info.Attrib = isDirectory ? AttributeDirectory : AttributeArchive;
     if ((status.st_mode & S_IWUSR) == 0)
         info.Attrib |= AttributeReadOnly;
     return info;
@@ -74,7 +91,7 @@ KVFILEINFO FileSearchFirst(const KVSTRING &pattern)
         return KVFILEINFO();
     std::vector<std::string> names;
     while (const dirent *entry = readdir(listing)) {
-        if (WildcardMatch(namePattern.c_str(), entry->d_name))
+        if (NameMatches(namePattern, entry->d_name))
             names.emplace_back(entry->d_name);
     }
     closedir(listing);

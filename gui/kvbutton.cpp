@@ -1,0 +1,72 @@
+#include "kvbutton.h"
+
+namespace {
+
+constexpr DWORD ButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_MULTILINE;
+constexpr DWORD LabelStyle = WS_CHILD | WS_VISIBLE;
+
+} // namespace
+
+KVBUTTON::KVBUTTON(KVCONTROL *parent, const KVSTRING &caption, int32_t left, int32_t top, int32_t width,
+                   int32_t height)
+{
+    Place(parent, caption, left, top, width, height);
+}
+
+LRESULT KVBUTTON::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = KVCONTROL::WindowProc(message, wParam, lParam);
+    if (message == WM_COMMAND && !IsContainer && HIWORD(wParam) == BN_CLICKED) {
+        OnClick();
+        KvEvent click(eClick);
+        Fire(click);
+    }
+    return result;
+}
+
+void KVBUTTON::CreateWnd(HWND parent) { CreateHandle(parent, "button", 75, 25, ButtonStyle, 0); }
+
+KvBool KVBUTTON::IsA(const KVSTRING &className)
+{
+    if (ToUpper(className) == "BUTTON")
+        return KvTrue;
+    return KVCONTROL::IsA(className);
+}
+
+void KVBUTTON::SetState(int32_t state)
+{
+    Lazy::SendMessageA(Handle, BM_SETCHECK, static_cast<WPARAM>(state), 0);
+}
+
+void KVBUTTON::SetValue(int32_t value) { SetState(value); }
+
+void KVBUTTON::SetPushLike(KvBool pushLike) { SetStyle(BS_PUSHLIKE, pushLike); }
+
+void KVBUTTON::SetFlat(KvBool flat) { SetStyle(BS_FLAT, flat); }
+
+int32_t KVBUTTON::GetState() { return static_cast<int32_t>(Lazy::SendMessageA(Handle, BM_GETCHECK, 0, 0)); }
+
+int32_t KVBUTTON::GetValue() { return GetState(); }
+
+KvBool KVBUTTON::GetPushLike() { return HasStyle(BS_PUSHLIKE); }
+
+KvBool KVBUTTON::GetFlat() { return HasStyle(BS_FLAT); }
+
+KVLABEL::KVLABEL(KVCONTROL *parent, const KVSTRING &caption, int32_t left, int32_t top, int32_t width,
+                 int32_t height)
+{
+    Place(parent, caption, left, top, width, height);
+}
+
+void KVLABEL::CreateWnd(HWND parent)
+{
+    CreateHandle(parent, "static", 120, 20, LabelStyle, 0);
+    TabStop = KvFalse;
+}
+
+KvBool KVLABEL::IsA(const KVSTRING &className)
+{
+    if (ToUpper(className) == "LABEL")
+        return KvTrue;
+    return KVCONTROL::IsA(className);
+}

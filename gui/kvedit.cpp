@@ -1,0 +1,206 @@
+#include "kvedit.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace {
+
+constexpr DWORD EditStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_WANTRETURN | ES_AUTOVSCROLL;
+constexpr DWORD EditExStyle = WS_EX_CLIENTEDGE;
+constexpr int32_t DefaultWidth = 120;
+constexpr int32_t DefaultHeight = 20;
+
+// The most characters EM_GETLINE can be asked for: its buffer's first
+// 16-bit word gives the room.
+constexpr int32_t LongestCountedLine = 0xFFFF;
+
+int32_t ToInt32(LRESULT value)
+{
+    return static_cast<int32_t>(
+        std::clamp<LRESULT>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+} // namespace
+
+KVEDIT::KVEDIT(KVCONTROL *parent, const KVSTRING &caption, int32_t left, int32_t top, int32_t width,
+               int32_t height)
+{
+    Place(parent, caption, left, top, width, height);
+}
+
+LRESULT KVEDIT::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = KVCONTROL::WindowProc(message, wParam, lParam);
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
+        OnChange();
+        KvEvent changed(eChange);
+        Fire(changed);
+    }
+    return result;
+}
+
+void KVEDIT::CreateWnd(HWND parent) { CreateEditWindow(parent, EditStyle); }
+
+void KVEDIT::CreateEditWindow(HWND parent, DWORD style)
+{
+    CreateHandle(parent, "edit", DefaultWidth, DefaultHeight, style, EditExStyle);
+    // The reflected colour request then paints the window background.
+    Canvas.SetBrushColor(KvSystemColorFlag | COLOR_WINDOW);
+}
+
+KvBool KVEDIT::IsA(const KVSTRING &className)
+{
+    if (ToUpper(className) == "EDIT")
+        return KvTrue;
+    return KVCONTROL::IsA(className);
+}
+
+LRESULT KVEDIT::Send(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return Lazy::SendMessageA(Handle, message, wParam, lParam);
+}
+
+LRESULT KVEDIT::OnChange() { return DefaultHandler(); }
+
+void KVEDIT::SetText(const KVSTRING &text) { SetCaption(text); }
+
+void KVEDIT::SetPasswordChar(const KVSTRING &character)
+{
+    const auto code = character.Len() > 0 ? static_cast<unsigned char>(character.Data()[0]) : 0;
+    Send(EM_SETPASSWORDCHAR, code);
+}
+
+void KVEDIT::SetModified(KvBool modified) { Send(EM_SETMODIFY, modified ? TRUE : FALSE); }
+
+KVEDIT::Selection KVEDIT::CurrentSelection()
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int32_t>(start), static_cast<int32_t>(end)};
+}
+
+void KVEDIT::Select(int32_t start, int32_t length)
+{
+    // A length below 1 would reach back before the start.
+    const int64_t end = static_cast<int64_t>(start) + std::max(length, 1) - 1;
+    Send(EM_SETSEL, static_cast<WPARAM>(start),
+         static_cast<LPARAM>(std::min<int64_t>(end, std::numeric_limits<int32_t>::max())));
+}
+
+void KVEDIT::SetSelStart(int32_t start) { Select(start, GetSelLength()); }
+
+void KVEDIT::SetSelLength(int32_t length) { Select(GetSelStart(), length); }
+
+void KVEDIT::SetSelText(const KVSTRING &text)
+{
+    Send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.Data()));
+}
+
+void KVEDIT::SetMaxLength(int32_t count) { Send(EM_LIMITTEXT, static_cast<WPARAM>(count)); }
+
+void KVEDIT::SetReadOnly(KvBool readOnly) { Send(EM_SETREADONLY, readOnly ? TRUE : FALSE); }
+
+void KVEDIT::SetHideSelection(KvBool hide) { SetStyle(ES_NOHIDESEL, ToKvBool(!hide)); }
+
+KVSTRING KVEDIT::GetText() { return GetCaption(); }
+
+KVSTRING KVEDIT::GetPasswordChar()
+{
+    const auto code = static_cast<uint8_t>(Send(EM_GETPASSWORDCHAR));
+    return code ? CharString(code) : KVSTRING();
+}
+
+KvBool KVEDIT::GetModified() { return ToKvBool(Send(EM_GETMODIFY)); }
+
+int32_t KVEDIT::GetSelStart() { return CurrentSelection().start; }
+
+int32_t KVEDIT::GetSelLength()
+{
+    const Selection selection = CurrentSelection();
+    return selection.end - selection.start + 1;
+}
+
+// A plain edit control has no message for the selected text: it is the
+// window text between the selection offsets.
+KVSTRING KVEDIT::GetSelText()
+{
+    const Selection selection = CurrentSelection();
+    return Substring(GetText(), selection.start + 1, selection.end - selection.start);
+}
+
+int32_t KVEDIT::GetMaxLength() { return ToInt32(Send(EM_GETLIMITTEXT)); }
+
+KvBool KVEDIT::GetReadOnly() { return HasStyle(ES_READONLY); }
+
+KvBool KVEDIT::GetHideSelection() { return ToKvBool(!HasStyle(ES_NOHIDESEL)); }
+
+void KVEDIT::Undo() { Send(WM_UNDO); }
+
+void KVEDIT::Cut() { Send(WM_CUT); }
+
+void KVEDIT::Copy() { Send(WM_COPY); }
+
+void KVEDIT::Paste() { Send(WM_PASTE); }
+
+void KVEDIT::Clear() { Send(WM_CLEAR); }
+
+KVMEMO::KVMEMO(KVCONTROL *parent, const KVSTRING &caption, int32_t left, int32_t top, int32_t width,
+               int32_t height)
+{
+    Place(parent, caption, left, top, width, height);
+}
+
+void KVMEMO::CreateWnd(HWND parent) { CreateEditWindow(parent, EditStyle | ES_MULTILINE); }
+
+KvBool KVMEMO::IsA(const KVSTRING &className)
+{
+    if (ToUpper(className) == "MEMO")
+        return KvTrue;
+    return KVEDIT::IsA(className);
+}
+
+void KVMEMO::SetTabWidth(int32_t width)
+{
+    INT stop = width;
+    Send(EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&stop));
+    Update();
+    TabWidth = width;
+}
+
+int32_t KVMEMO::GetTabWidth() { return TabWidth; }
+
+int32_t KVMEMO::GetLineCount() { return ToInt32(Send(EM_GETLINECOUNT)); }
+
+KVSTRING KVMEMO::GetLine(int32_t line)
+{
+    // Line 0 would ask for the line of the caret.
+    if (line < 1)
+        return KVSTRING();
+    const LRESULT offset = Send(EM_LINEINDEX, static_cast<WPARAM>(line - 1));
+    if (offset < 0)
+        return KVSTRING();
+    const int32_t length = ToInt32(Send(EM_LINELENGTH, static_cast<WPARAM>(offset)));
+    if (length <= 0)
+        return KVSTRING();
+    // The buffer's first word tells the control its room; keep room for
+    // that word even when the line is shorter.
+    const int32_t room = std::min(length, LongestCountedLine);
+    std::vector<char> buffer(static_cast<size_t>(std::max<int32_t>(room, sizeof(WORD))) + 1, '\0');
+    const WORD count = static_cast<WORD>(room);
+    std::copy_n(reinterpret_cast<const char *>(&count), sizeof count, buffer.begin());
+    const LRESULT copied =
+        Send(EM_GETLINE, static_cast<WPARAM>(line - 1), reinterpret_cast<LPARAM>(buffer.data()));
+    return KVSTRING(buffer.data(), static_cast<int32_t>(std::clamp<LRESULT>(copied, 0, room)));
+}
+
+int32_t KVMEMO::LineFromChar(int32_t position)
+{
+    return ToInt32(Send(EM_LINEFROMCHAR, static_cast<WPARAM>(position - 1))) + 1;
+}
+
+int32_t KVMEMO::LineIndex(int32_t line)
+{
+    return ToInt32(Send(EM_LINEINDEX, static_cast<WPARAM>(line - 1))) + 1;
+}

@@ -1,0 +1,5 @@
+// A windowed program whose first bound function cannot be bound.
+#include "lazy_binder.h"
+#include "startup.h"
+
+void KvMain() { BindFunction("kernel32", "KvNoSuchFunction"); }
