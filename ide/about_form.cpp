@@ -1,0 +1,46 @@
+#include "about_form.h"
+
+#include <memory>
+
+#include "main_form.h"
+
+KVABOUTFORM *TheAboutForm = nullptr;
+
+KVABOUTFORM::KVABOUTFORM()
+{
+    SetCaption("About Kelvo IDE");
+    SetBorderStyle(BorderFixedDialog);
+    SetWidth(168);
+    SetHeight(122);
+
+    VersionLabel.SetParent(this);
+    VersionLabel.SetLeft(5);
+    VersionLabel.SetTop(5);
+    VersionLabel.SetWidth(150);
+    VersionLabel.SetHeight(60);
+    VersionLabel.SetCaption("Kelvo IDE version 0.0");
+
+    AboutOkButton.SetParent(this);
+    AboutOkButton.SetWidth(100);
+    AboutOkButton.SetLeft(30);
+    AboutOkButton.SetTop(70);
+    AboutOkButton.SetCaption("OK");
+
+    OnCreate();
+    KvEvent created(eCreate);
+    Fire(created);
+}
+
+void KVABOUTFORM::EventHandler(void *sender, KvEvent &event)
+{
+    if (sender == &AboutOkButton && event.Event == eClick)
+        Close();
+}
+
+void KVMAINFORM::HelpAbout(KvEvent &)
+{
+    const auto box = std::make_unique<KVABOUTFORM>();
+    TheAboutForm = box.get();
+    box->ShowModal();
+    TheAboutForm = nullptr;
+}

@@ -1,0 +1,107 @@
+#include "main_form.h"
+
+#include "menu_table.h"
+
+KVMAINFORM *TheMainForm = nullptr;
+
+namespace {
+
+KVSTRING DialogFilter()
+{
+    const KVSTRING nul = CharString(0);
+    return KVSTRING("KVO files (*.kvo)") + nul + "*.kvo" + nul + "KVO forms (no extention)" + nul + "*.*";
+}
+
+} // namespace
+
+KVMAINFORM::KVMAINFORM() : MainMenu(nullptr)
+{
+    MainMenu.SetOwnerForm(this);
+    for (const MenuRow &row : MenuTable) {
+        KVMENUITEM &item = this->*row.item;
+        if (row.parentRow == 0)
+            item.SetParent(&MainMenu);
+        else
+            item.SetParent(&(this->*MenuTable[row.parentRow - 1].item));
+        if (row.caption == nullptr)
+            item.SetSeparator(KvTrue);
+        else
+            item.SetCaption(row.caption);
+        if (row.shortcut != nullptr) {
+            KVSTRING shortcut = row.shortcut;
+            item.SetShortcut(shortcut);
+        }
+    }
+
+    FileDialog.SetParent(this);
+    FileDialog.Filter = DialogFilter();
+    FileDialog.DefaultExt = "kvo";
+
+    Memo.SetParent(this);
+    Memo.SetLeft(0);
+    Memo.SetTop(0);
+    ControlFont *font = Memo.GetFont();
+    font->SetName("Courier New");
+    font->SetSize(14);
+    font->SetBold(KvFalse);
+    // Typing and pasting may go up to the control's maximum, not only the
+    // 30000 characters it allows by default.
+    Memo.SetMaxLength(0);
+    // The memo fills the client area before any text arrives: a large file
+    // opened before the window is first shown is then laid out once, at
+    // its final width.
+    ResizeEditor();
+
+    OnCreate();
+    KvEvent created(eCreate);
+    Fire(created);
+}
+
+void KVMAINFORM::EventHandler(void *sender, KvEvent &event)
+{
+    if (sender == this) {
+        if (event.Event == eCreate)
+            FileNew(event);
+        else if (event.Event == eResize)
+            ResizeEditor();
+        return;
+    }
+    if (event.Event != eClick)
+        return;
+    for (const MenuRow &row : MenuTable) {
+        if (sender == &(this->*row.item)) {
+            if (row.action != nullptr)
+                (this->*row.action)(event);
+            return;
+        }
+    }
+}
+
+// Destroys the window itself rather than through default processing: the
+// save prompt's message loop has handled other messages since WM_CLOSE came.
+LRESULT KVMAINFORM::OnClose()
+{
+    if (AskSaveChanges())
+        Close();
+    return 0;
+}
+
+void KVMAINFORM::ResizeEditor()
+{
+    Memo.SetWidth(GetClientWidth());
+    Memo.SetHeight(GetClientHeight());
+}
+
+void KVMAINFORM::FileExit(KvEvent &)
+{
+    if (AskSaveChanges())
+        Close();
+}
+
+void KVMAINFORM::EditUndo(KvEvent &) { Memo.Undo(); }
+
+void KVMAINFORM::EditCut(KvEvent &) { Memo.Cut(); }
+
+void KVMAINFORM::EditCopy(KvEvent &) { Memo.Copy(); }
+
+void KVMAINFORM::EditPaste(KvEvent &) { Memo.Paste(); }
