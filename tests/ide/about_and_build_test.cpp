@@ -1,0 +1,48 @@
+// The about box, and the Build commands running a stand-in "kvo".
+#include "about_form.h"
+#include "editor_fixture.h"
+#include "kvo_on_path.h"
+
+TEST_F(EditorTest, AboutShowsNameAndVersionModallyUntilOkOrTheCloseBox)
+{
+    for (bool okButton : {true, false}) {
+        bool checked = false;
+        answers.FormAction("About Kelvo IDE", [&](HWND box) {
+            KVABOUTFORM &about = *TheAboutForm;
+            EXPECT_EQ(about.GetHandle(), box);
+            EXPECT_EQ(about.GetBorderStyle(), BorderFixedDialog);
+            EXPECT_EQ(about.GetWidth(), 168);
+            EXPECT_EQ(about.GetHeight(), 122);
+            EXPECT_EQ(about.VersionLabel.GetCaption(), "Kelvo IDE version 0.0");
+            EXPECT_EQ(about.AboutOkButton.GetCaption(), "OK");
+            EXPECT_EQ(about.AboutOkButton.GetWidth(), 100);
+            EXPECT_FALSE(IsWindowEnabled(form.GetHandle()));
+            if (okButton)
+                SendMessageA(about.AboutOkButton.GetHandle(), BM_CLICK, 0, 0);
+            else
+                PostMessageA(box, WM_CLOSE, 0, 0);
+            checked = true;
+        });
+        Command(form.AboutItem);
+        EXPECT_TRUE(checked);
+        EXPECT_EQ(TheAboutForm, nullptr);
+        EXPECT_TRUE(IsWindowEnabled(form.GetHandle()));
+    }
+    EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
+}
+
+TEST_F(EditorTest, BuildCommandsRunKvoOnTheFileAsLastSaved)
+{
+    KvoOnPath kvo;
+    Command(form.CompileItem);
+    const std::string name = Path("my form & more");
+    scratch.Put("my form & more", "saved");
+    OpenThroughDialog(name);
+    Type("unsaved ");
+    Command(form.CompileItem);
+    Command(form.CompileFormItem);
+    using Runs = std::vector<std::vector<std::string>>;
+    EXPECT_EQ(kvo.Runs(), (Runs{{"Untitled"}, {name}, {name}}));
+    EXPECT_EQ(scratch.Get("my form & more"), "saved");
+    EXPECT_EQ(State().text, "unsaved saved");
+}

@@ -1,0 +1,125 @@
+// The main form as the program builds it, in a process of its own so that
+// its menu items take the command identifiers 1 to 21.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "gui_test_support.h"
+#include "main_form.h"
+
+namespace {
+
+struct ItemRow {
+    KVMENUITEM KVMAINFORM::*item;
+    KVPOPUP *(*parent)(KVMAINFORM &form);
+    const char *caption;
+    const char *shortcut;
+};
+
+KVPOPUP *Bar(KVMAINFORM &form) { return &form.MainMenu; }
+template <KVMENUITEM KVMAINFORM::*Menu> KVPOPUP *In(KVMAINFORM &form) { return &(form.*Menu); }
+
+const ItemRow Rows[] = {
+    {&KVMAINFORM::FileMenu, Bar, "&File", ""},
+    {&KVMAINFORM::NewItem, In<&KVMAINFORM::FileMenu>, "&New", ""},
+    {&KVMAINFORM::OpenItem, In<&KVMAINFORM::FileMenu>, "&Open", ""},
+    {&KVMAINFORM::SaveItem, In<&KVMAINFORM::FileMenu>, "&Save\tF2", "+f2"},
+    {&KVMAINFORM::SaveAsItem, In<&KVMAINFORM::FileMenu>, "Save &As", ""},
+    {&KVMAINFORM::FileSeparator, In<&KVMAINFORM::FileMenu>, nullptr, ""},
+    {&KVMAINFORM::ExitItem, In<&KVMAINFORM::FileMenu>, "E&xit\tAlt+X", "+alt+x"},
+    {&KVMAINFORM::EditMenu, Bar, "&Edit", ""},
+    {&KVMAINFORM::UndoItem, In<&KVMAINFORM::EditMenu>, "&Undo\tCtrl+Z", "+ctrl+z"},
+    {&KVMAINFORM::EditSeparator, In<&KVMAINFORM::EditMenu>, nullptr, ""},
+    {&KVMAINFORM::CutItem, In<&KVMAINFORM::EditMenu>, "&Cut\tCtrl+X", "+ctrl+x"},
+    {&KVMAINFORM::CopyItem, In<&KVMAINFORM::EditMenu>, "C&opy\tCtrl+C", "+ctrl+c"},
+    {&KVMAINFORM::PasteItem, In<&KVMAINFORM::EditMenu>, "&Paste\tCtrl+V", "+ctrl+v"},
+    {&KVMAINFORM::SearchMenu, Bar, "&Search", ""},
+    {&KVMAINFORM::FindItem, In<&KVMAINFORM::SearchMenu>, "&Find\tAlt+F", "+ctrl+f"},
+    {&KVMAINFORM::FindNextItem, In<&KVMAINFORM::SearchMenu>, "Find &Next\tF3", "+f3"},
+    {&KVMAINFORM::BuildMenu, Bar, "&Build", ""},
+    {&KVMAINFORM::CompileItem, In<&KVMAINFORM::BuildMenu>, "Compile \tctrl+f5", "+ctrl+f5"},
+    {&KVMAINFORM::CompileFormItem, In<&KVMAINFORM::BuildMenu>, "&Compile form \tf5", "+f5"},
+    {&KVMAINFORM::HelpMenu, Bar, "&Help", ""},
+    {&KVMAINFORM::AboutItem, In<&KVMAINFORM::HelpMenu>, "About\tF1", "+f1"},
+};
+
+struct Accelerator {
+    int virt;
+    int key;
+    int command;
+    bool operator==(const Accelerator &other) const
+    {
+        return virt == other.virt && key == other.key && command == other.command;
+    }
+};
+
+std::vector<Accelerator> AcceleratorsOf(HACCEL table)
+{
+    ACCEL entries[64];
+    const int count = CopyAcceleratorTableA(table, entries, 64);
+    std::vector<Accelerator> result;
+    for (int i = 0; i < count; ++i)
+        result.push_back({entries[i].fVirt, entries[i].key, entries[i].cmd});
+    return result;
+}
+
+} // namespace
+
+TEST(MainForm, IsBuiltAsTheMenuTableSaysAndStartsUntitled)
+{
+    KVMAINFORM form;
+    HMENU bar = form.MainMenu.GetMenuHandle();
+    EXPECT_EQ(GetMenu(form.GetHandle()), bar);
+    for (int i = 0; i < 21; ++i) {
+        const ItemRow &row = Rows[i];
+        KVMENUITEM &item = form.*row.item;
+        SCOPED_TRACE(i + 1);
+        EXPECT_EQ(static_cast<int>(item.GetID()), i + 1);
+        EXPECT_EQ(item.GetParentMenu(), row.parent(form));
+        EXPECT_EQ(item.GetShortcut(), row.shortcut);
+        const UINT state = GetMenuState(bar, i + 1, MF_BYCOMMAND);
+        if (row.caption == nullptr) {
+            EXPECT_TRUE(state & MF_SEPARATOR);
+            continue;
+        }
+        EXPECT_EQ(item.GetCaption(), row.caption);
+        char text[64] = {};
+        GetMenuStringA(bar, i + 1, text, sizeof text, MF_BYCOMMAND);
+        EXPECT_STREQ(text, row.caption);
+        // Only Save starts greyed: the untitled document has no file yet.
+        EXPECT_EQ((state & MF_GRAYED) != 0, row.item == &KVMAINFORM::SaveItem);
+    }
+    const std::vector<Accelerator> expected = {{1, VK_F2, 4},  {17, 'X', 7},   {9, 'Z', 9},   {9, 'X', 11},
+                                               {9, 'C', 12},   {9, 'V', 13},   {9, 'F', 15},  {1, VK_F3, 16},
+                                               {9, VK_F5, 18}, {1, VK_F5, 19}, {1, VK_F1, 21}};
+    EXPECT_EQ(AcceleratorsOf(form.MainMenu.GetAcceleratorTable()), expected);
+
+    EXPECT_EQ(form.GetCaption(), "KVO IDE - Untitled");
+    EXPECT_EQ(form.FileDialog.FileName, "Untitled");
+    EXPECT_EQ(form.SaveItem.GetEnabled(), KvFalse);
+    EXPECT_EQ(form.Memo.GetText(), "");
+    EXPECT_EQ(form.Memo.GetModified(), KvFalse);
+    EXPECT_EQ(form.SearchText, "");
+    const char filter[] = "KVO files (*.kvo)\0*.kvo\0KVO forms (no extention)\0*.*";
+    EXPECT_EQ(form.FileDialog.Filter, KVSTRING(filter, sizeof filter - 1));
+    EXPECT_EQ(form.FileDialog.DefaultExt, "kvo");
+    EXPECT_EQ(form.Memo.GetFont()->GetName(), "Courier New");
+    EXPECT_EQ(form.Memo.GetFont()->GetSize(), 14);
+    EXPECT_EQ(form.Memo.GetFont()->GetBold(), KvFalse);
+    EXPECT_EQ(form.Memo.GetLeft(), 0);
+    EXPECT_EQ(form.Memo.GetTop(), 0);
+    EXPECT_EQ(form.Memo.GetWidth(), form.GetClientWidth());
+    EXPECT_EQ(form.Memo.GetHeight(), form.GetClientHeight());
+    EXPECT_EQ(TheMainForm, nullptr);
+
+    // F3, a real key press through the message loop's accelerator tables,
+    // reaches Find Next.
+    form.Memo.SetText("abcabc");
+    form.SearchText = "bc";
+    Activate(form);
+    PostMessageA(form.Memo.GetHandle(), WM_KEYDOWN, VK_F3, 0);
+    PostMessageA(form.Memo.GetHandle(), WM_KEYUP, VK_F3, 0xC0000001);
+    EXPECT_TRUE(PumpUntil([&] { return form.Memo.GetSelStart() == 1; }));
+    EXPECT_EQ(form.Memo.GetSelLength(), 3);
+}
