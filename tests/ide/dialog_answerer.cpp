@@ -138,21 +138,20 @@ void DialogAnswerer::Look()
 // Cancels every dialog of this thread that nothing expects.
 void DialogAnswerer::CancelStrays()
 {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM parameter) -> BOOL {
-            char className[64] = {};
-            GetClassNameA(window, className, sizeof className);
-            // A dialog box, or a modal form of the library (the one form
-            // of the thread that is enabled while it runs).
-            const bool form = std::string(className) == "gcl_std_wndclass" && IsWindowEnabled(window);
-            if (IsWindowVisible(window) && (std::string(className) == "#32770" || form)) {
-                auto &self = *reinterpret_cast<DialogAnswerer *>(parameter);
-                self.unexpected.push_back(WindowText(window));
-                PostMessageA(window, form ? WM_CLOSE : WM_COMMAND, form ? 0 : IDCANCEL, 0);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(this));
+    EnumThreadWindows(GetCurrentThreadId(), &DialogAnswerer::CancelStray, reinterpret_cast<LPARAM>(this));
     lastProgress = GetTickCount();
+}
+
+BOOL CALLBACK DialogAnswerer::CancelStray(HWND window, LPARAM self)
+{
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    // A dialog box, or a modal form of the library (the one form of the
+    // thread that is enabled while it runs).
+    const bool form = std::string(className) == "gcl_std_wndclass" && IsWindowEnabled(window);
+    if (IsWindowVisible(window) && (std::string(className) == "#32770" || form)) {
+        reinterpret_cast<DialogAnswerer *>(self)->unexpected.push_back(WindowText(window));
+        PostMessageA(window, form ? WM_CLOSE : WM_COMMAND, form ? 0 : IDCANCEL, 0);
+    }
+    return TRUE;
 }

@@ -51,6 +51,7 @@ class DialogAnswerer {
     void Look();
     HWND Find(const Expected &dialog) const;
     void CancelStrays();
+    static BOOL CALLBACK CancelStray(HWND window, LPARAM self);
 
     UINT_PTR timer;
     std::deque<Expected> expected;
