@@ -22,6 +22,8 @@ function(kelvo_add_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main)
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name})
+    # A program that hangs under Wine fails instead of holding the run.
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600)
     if(ARG_WINDOWS)
       set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display)
     endif()

@@ -71,7 +71,8 @@ kelvo_start_display() {
 kelvo_start_wine() {
   export WINEPREFIX="${WINEPREFIX:-$KELVO_ROOT/build/wineprefix}"
   export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # No debugger on a crash: it would wait for a person, and the test with it.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
   mkdir -p "$WINEPREFIX"
   # Keep one server alive for the whole run: each program then starts fast.
   # A server that already runs for this prefix belongs to someone else.

@@ -1,0 +1,3 @@
+#include "early_accelerator_owner.h"
+
+EarlyOwner Early;
