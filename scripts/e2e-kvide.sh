@@ -5,20 +5,29 @@
 # saves), the about box, the find dialog and Find Next, the edit commands,
 # the Build commands (a stand-in kvo on the PATH records its arguments), and
 # the save prompt of Exit. Screenshots of the main window, the find dialog
-# and the about box go to build/e2e-kvide/. Exits non-zero on the first
-# check that fails.
+# and the about box go to build/e2e-kvide/ (to e2e-kvide/ in the build tree
+# when KELVO_E2E_BUILD names a built Windows build tree, as the test suite
+# does; nothing is built or started then). Exits non-zero on the first check
+# that fails.
 set -euo pipefail
 source "$(dirname "$0")/environment.sh"
 source "$(dirname "$0")/windows-programs.sh"
 cd "$KELVO_ROOT"
-unset DISPLAY # a virtual display of its own: key presses must not go astray
-kelvo_setup
+if [ -z "${KELVO_E2E_BUILD:-}" ]; then
+  unset DISPLAY # a virtual display of its own: key presses must not go astray
+  kelvo_setup
+fi # else the test suite's display and Wine server serve
 
-preset=$(kelvo_windows_preset)
-cmake --preset "$preset" >"build/$preset.configure.log"
-cmake --build --preset "$preset" -j2 --target kvide kvo_stand_in >"build/$preset.build.log"
-
-work="$KELVO_ROOT/build/e2e-kvide"
+if [ -n "${KELVO_E2E_BUILD:-}" ]; then
+  tree=$KELVO_E2E_BUILD
+  work="$tree/e2e-kvide"
+else
+  preset=$(kelvo_windows_preset)
+  cmake --preset "$preset" >"build/$preset.configure.log"
+  cmake --build --preset "$preset" -j2 --target kvide kvo_stand_in >"build/$preset.build.log"
+  tree="$KELVO_ROOT/build/$preset"
+  work="$KELVO_ROOT/build/e2e-kvide"
+fi
 rm -rf "$work"
 mkdir -p "$work"
 # A name with a space and an ampersand: the Build commands must pass it whole.
@@ -26,7 +35,7 @@ doc="$work/my notes & forms.kvo"
 printf 'abcabc\n' >"$doc"
 record="$work/kvo-arguments.txt"
 KVO_RECORD=$(winepath -w "$record")
-WINEPATH=$(winepath -w "$KELVO_ROOT/build/$preset/tests/ide")
+WINEPATH=$(winepath -w "$tree/tests/ide")
 export KVO_RECORD WINEPATH
 windows_doc=$(winepath -w "$doc")
 
@@ -81,7 +90,7 @@ expect_compiles() {
 }
 
 step "start with a file named on the command line"
-kelvo_wine "$KELVO_ROOT/build/$preset/ide/kvide.exe" "$windows_doc" </dev/null >"$work/kvide.log" 2>&1 &
+kelvo_wine "$tree/ide/kvide.exe" "$windows_doc" </dev/null >"$work/kvide.log" 2>&1 &
 kvide_pid=$!
 main=$(kelvo_wait_window '^KVO IDE - ' 60) || fail "no main window"
 caption=$(xdotool getwindowname "$main")

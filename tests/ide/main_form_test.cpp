@@ -10,38 +10,38 @@
 
 namespace {
 
+// Items of the menu bar have no parent row.
 struct ItemRow {
     KVMENUITEM KVMAINFORM::*item;
-    KVPOPUP *(*parent)(KVMAINFORM &form);
+    KVMENUITEM KVMAINFORM::*parent;
     const char *caption;
     const char *shortcut;
 };
 
-KVPOPUP *Bar(KVMAINFORM &form) { return &form.MainMenu; }
-template <KVMENUITEM KVMAINFORM::*Menu> KVPOPUP *In(KVMAINFORM &form) { return &(form.*Menu); }
+constexpr KVMENUITEM KVMAINFORM::*Bar = nullptr;
 
 const ItemRow Rows[] = {
     {&KVMAINFORM::FileMenu, Bar, "&File", ""},
-    {&KVMAINFORM::NewItem, In<&KVMAINFORM::FileMenu>, "&New", ""},
-    {&KVMAINFORM::OpenItem, In<&KVMAINFORM::FileMenu>, "&Open", ""},
-    {&KVMAINFORM::SaveItem, In<&KVMAINFORM::FileMenu>, "&Save\tF2", "+f2"},
-    {&KVMAINFORM::SaveAsItem, In<&KVMAINFORM::FileMenu>, "Save &As", ""},
-    {&KVMAINFORM::FileSeparator, In<&KVMAINFORM::FileMenu>, nullptr, ""},
-    {&KVMAINFORM::ExitItem, In<&KVMAINFORM::FileMenu>, "E&xit\tAlt+X", "+alt+x"},
+    {&KVMAINFORM::NewItem, &KVMAINFORM::FileMenu, "&New", ""},
+    {&KVMAINFORM::OpenItem, &KVMAINFORM::FileMenu, "&Open", ""},
+    {&KVMAINFORM::SaveItem, &KVMAINFORM::FileMenu, "&Save\tF2", "+f2"},
+    {&KVMAINFORM::SaveAsItem, &KVMAINFORM::FileMenu, "Save &As", ""},
+    {&KVMAINFORM::FileSeparator, &KVMAINFORM::FileMenu, nullptr, ""},
+    {&KVMAINFORM::ExitItem, &KVMAINFORM::FileMenu, "E&xit\tAlt+X", "+alt+x"},
     {&KVMAINFORM::EditMenu, Bar, "&Edit", ""},
-    {&KVMAINFORM::UndoItem, In<&KVMAINFORM::EditMenu>, "&Undo\tCtrl+Z", "+ctrl+z"},
-    {&KVMAINFORM::EditSeparator, In<&KVMAINFORM::EditMenu>, nullptr, ""},
-    {&KVMAINFORM::CutItem, In<&KVMAINFORM::EditMenu>, "&Cut\tCtrl+X", "+ctrl+x"},
-    {&KVMAINFORM::CopyItem, In<&KVMAINFORM::EditMenu>, "C&opy\tCtrl+C", "+ctrl+c"},
-    {&KVMAINFORM::PasteItem, In<&KVMAINFORM::EditMenu>, "&Paste\tCtrl+V", "+ctrl+v"},
+    {&KVMAINFORM::UndoItem, &KVMAINFORM::EditMenu, "&Undo\tCtrl+Z", "+ctrl+z"},
+    {&KVMAINFORM::EditSeparator, &KVMAINFORM::EditMenu, nullptr, ""},
+    {&KVMAINFORM::CutItem, &KVMAINFORM::EditMenu, "&Cut\tCtrl+X", "+ctrl+x"},
+    {&KVMAINFORM::CopyItem, &KVMAINFORM::EditMenu, "C&opy\tCtrl+C", "+ctrl+c"},
+    {&KVMAINFORM::PasteItem, &KVMAINFORM::EditMenu, "&Paste\tCtrl+V", "+ctrl+v"},
     {&KVMAINFORM::SearchMenu, Bar, "&Search", ""},
-    {&KVMAINFORM::FindItem, In<&KVMAINFORM::SearchMenu>, "&Find\tAlt+F", "+ctrl+f"},
-    {&KVMAINFORM::FindNextItem, In<&KVMAINFORM::SearchMenu>, "Find &Next\tF3", "+f3"},
+    {&KVMAINFORM::FindItem, &KVMAINFORM::SearchMenu, "&Find\tAlt+F", "+ctrl+f"},
+    {&KVMAINFORM::FindNextItem, &KVMAINFORM::SearchMenu, "Find &Next\tF3", "+f3"},
     {&KVMAINFORM::BuildMenu, Bar, "&Build", ""},
-    {&KVMAINFORM::CompileItem, In<&KVMAINFORM::BuildMenu>, "Compile \tctrl+f5", "+ctrl+f5"},
-    {&KVMAINFORM::CompileFormItem, In<&KVMAINFORM::BuildMenu>, "&Compile form \tf5", "+f5"},
+    {&KVMAINFORM::CompileItem, &KVMAINFORM::BuildMenu, "Compile \tctrl+f5", "+ctrl+f5"},
+    {&KVMAINFORM::CompileFormItem, &KVMAINFORM::BuildMenu, "&Compile form \tf5", "+f5"},
     {&KVMAINFORM::HelpMenu, Bar, "&Help", ""},
-    {&KVMAINFORM::AboutItem, In<&KVMAINFORM::HelpMenu>, "About\tF1", "+f1"},
+    {&KVMAINFORM::AboutItem, &KVMAINFORM::HelpMenu, "About\tF1", "+f1"},
 };
 
 struct Accelerator {
@@ -76,7 +76,8 @@ TEST(MainForm, IsBuiltAsTheMenuTableSaysAndStartsUntitled)
         KVMENUITEM &item = form.*row.item;
         SCOPED_TRACE(i + 1);
         EXPECT_EQ(static_cast<int>(item.GetID()), i + 1);
-        EXPECT_EQ(item.GetParentMenu(), row.parent(form));
+        EXPECT_EQ(item.GetParentMenu(),
+                  row.parent == Bar ? static_cast<KVPOPUP *>(&form.MainMenu) : &(form.*row.parent));
         EXPECT_EQ(item.GetShortcut(), row.shortcut);
         const UINT state = GetMenuState(bar, i + 1, MF_BYCOMMAND);
         if (row.caption == nullptr) {
