@@ -64,6 +64,21 @@ typing() { # window text
 # A click into the memo, as a user gives a window the focus back.
 click_into() { xdotool mousemove --window "$1" 200 150 click 1; }
 
+# Waits until the command processor that a Build command started (in this
+# Wine prefix) has ended: only then the editor runs again.
+wait_console_gone() {
+  local deadline=$((SECONDS + 30)) running pid
+  while [ $SECONDS -lt $deadline ]; do
+    running=no
+    for pid in $(pgrep -f 'cmd\.exe|kvo\.exe'); do
+      tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && running=yes
+    done
+    [ $running = no ] && return 0
+    sleep 0.1
+  done
+  fail "the command processor of the Build command did not end"
+}
+
 # Waits until the document on disk holds exactly the text (printf format).
 expect_saved() {
   local expected
@@ -140,12 +155,14 @@ kelvo_wait_no_window '^Text not found$' 15 || fail "the message did not close"
 step "Ctrl+F5 and F5 run kvo with the file name as one argument"
 keys "$main" ctrl+F5
 expect_compiles 1
+wait_console_gone
 # The command processor's console took the focus: keys reach the editor
 # again only once it has it back, which under Wine takes a click (xdotool's
 # windowfocus is not enough here).
 click_into "$main"
 keys "$main" F5
 expect_compiles 2
+wait_console_gone
 click_into "$main"
 
 step "Alt+X with changes asks first: Cancel keeps the editor, No ends it"
