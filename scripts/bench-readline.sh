@@ -33,21 +33,21 @@ run "$root/build/bench/bench/readline_bench"
 
 kelvo_setup >&2
 # The prefix's services start here, with no pipe of ours to hold open.
-wineboot </dev/null >/dev/null 2>&1 || true
+"$root/cmake/wine-run.sh" wineboot </dev/null >/dev/null 2>&1 || true
 for preset in ${KELVO_BENCH_WINDOWS:-win32 win64}; do
   build "$preset" "build/bench-$preset"
   program="$root/build/bench-$preset/bench/readline_bench.exe"
   # Without arguments the program prints its usage and ends with status 2;
   # anything else means this machine's Wine cannot start it at all.
   set +e
-  wine "$program" >/dev/null 2>&1
+  "$root/cmake/wine-run.sh" "$program" >/dev/null 2>&1
   usage=$?
   set -e
   if [ "$usage" -ne 2 ]; then
     echo "| $preset under Wine | not started on this machine (status $usage) | | | |" >>"$report"
     continue
   fi
-  run wine "$program"
+  run "$root/cmake/wine-run.sh" "$program"
 done
 rm -f build/bench/data/lines.txt
 cat "$report"
