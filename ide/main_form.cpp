@@ -77,13 +77,14 @@ void KVMAINFORM::EventHandler(void *sender, KvEvent &event)
     }
 }
 
-// Destroys the window itself rather than through default processing: the
-// save prompt's message loop has handled other messages since WM_CLOSE came.
+// Changed text is saved or given up first; Cancel keeps the window open.
+// Otherwise default processing destroys the window, as for any form (the
+// save prompt's messages in between do not replace the close).
 LRESULT KVMAINFORM::OnClose()
 {
-    if (AskSaveChanges())
-        Close();
-    return 0;
+    if (!AskSaveChanges())
+        return 0;
+    return KVFORM::OnClose();
 }
 
 void KVMAINFORM::ResizeEditor()
