@@ -25,7 +25,7 @@ source_file="$work/five-mb.kvo"
 # 5 MB of 60-character lines ending in CR LF, as a Windows editor saves them.
 awk 'BEGIN { for (i = 0; i < 84566; i++) printf "%-60s\r\n", "  Print \"line " i "\" ; a = a + " i " * 2 REM loop body" }' \
   >"$source_file"
-windows_file=$(winepath -w "$source_file")
+windows_file=$(kelvo_winepath "$source_file")
 
 # Seconds from the start of the program until a visible window matching the
 # pattern exists; the program is then ended.

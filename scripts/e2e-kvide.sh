@@ -34,10 +34,10 @@ mkdir -p "$work"
 doc="$work/my notes & forms.kvo"
 printf 'abcabc\n' >"$doc"
 record="$work/kvo-arguments.txt"
-KVO_RECORD=$(winepath -w "$record")
-WINEPATH=$(winepath -w "$tree/tests/ide")
+KVO_RECORD=$(kelvo_winepath "$record")
+WINEPATH=$(kelvo_winepath "$tree/tests/ide")
 export KVO_RECORD WINEPATH
-windows_doc=$(winepath -w "$doc")
+windows_doc=$(kelvo_winepath "$doc")
 
 fail() {
   echo "FAIL: $*" >&2

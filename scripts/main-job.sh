@@ -43,7 +43,7 @@ kvide="build/$windows/ide/kvide.exe"
 example="$out/windows/${forms[0]}"
 if [ "$user_display" = yes ]; then
   echo "== kvide on display $DISPLAY, with the form file ${forms[0]}: close it to end the main job"
-  kelvo_wine "$kvide" "$(winepath -w "$example")" </dev/null >/dev/null 2>&1
+  kelvo_wine "$kvide" "$(kelvo_winepath "$example")" </dev/null >/dev/null 2>&1
   echo "main job done: results in $out"
   exit 0
 fi
@@ -62,7 +62,7 @@ shoot() { # program window-name-pattern screenshot [arguments]
   xdotool windowfocus --sync "$window" key alt+F4 2>/dev/null || true
   kelvo_wait_exit "$pid" 15 || true
 }
-shoot "$kvide" "^KVO IDE - " "$out/kvide.png" "$(winepath -w "$example")"
+shoot "$kvide" "^KVO IDE - " "$out/kvide.png" "$(kelvo_winepath "$example")"
 sample="build/$windows/examples/gui-sample/gui_sample.exe"
 [ -e "$sample" ] && shoot "$sample" "^Kelvo sample" "$out/gui_sample.png"
 echo "main job done: results in $out"

@@ -12,6 +12,15 @@ kelvo_wine() {
   "$KELVO_ROOT/cmake/wine-run.sh" "$@"
 }
 
+# The Windows name of a file: a new prefix maps drive Z: to the root. (Wine's
+# own winepath starts through the launcher that fails where 32-bit programs
+# cannot run.)
+kelvo_winepath() {
+  local path
+  path=$(realpath -m "$1")
+  printf 'Z:%s\n' "${path//\//\\}"
+}
+
 # Waits until a visible window whose name matches the pattern exists and
 # prints its id; fails after the time limit in seconds (default 30).
 kelvo_wait_window() {
