@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -53,10 +54,13 @@ TEST(WriteQueue, BuffersOfFinishedWritesComeBackForTheNextText)
 {
     TextStream stream;
     WriteQueue queue;
-    std::vector<char> buffer = queue.Write(stream, std::vector<char>(100000, 'x'), 10);
+    // The write may be done before its own call returns, which then hands
+    // the buffer back at once; otherwise the next call does.
+    const std::vector<char> first = queue.Write(stream, std::vector<char>(100000, 'x'), 10);
     queue.Finish();
-    buffer = queue.Write(stream, std::move(buffer), 0);
-    EXPECT_GE(buffer.capacity(), 100000u) << "a finished write's buffer is handed out again";
+    const std::vector<char> second = queue.Write(stream, {}, 0);
+    EXPECT_GE(std::max(first.capacity(), second.capacity()), 100000u)
+        << "a finished write's buffer is handed out again";
     queue.Finish();
     EXPECT_EQ(stream.Text(), std::string(10, 'x'));
 }
