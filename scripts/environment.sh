@@ -78,8 +78,9 @@ kelvo_start_wine() {
   # A server that already runs for this prefix belongs to someone else.
   local server
   server="/tmp/.wine-$(id -u)/server-$(printf '%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))"
-  if [ ! -S "$server/socket" ]; then
-    wineserver -p
+  # A server this check misses refuses to start a second time; it is then
+  # someone else's, and stays.
+  if [ ! -S "$server/socket" ] && wineserver -p; then
     kelvo_started_wineserver=yes
   fi
   # Wine's services start with the first program of a new server. Started
