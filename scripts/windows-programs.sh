@@ -21,19 +21,33 @@ kelvo_winepath() {
   printf 'Z:%s\n' "${path//\//\\}"
 }
 
+# Runs a command every 50 ms until it succeeds (0) or the time limit in
+# seconds passes (1).
+kelvo_poll() {
+  local limit=$1
+  shift
+  local deadline=$((SECONDS + limit))
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.05
+  done
+}
+
+kelvo_visible_window() { # pattern: prints the first visible window's id
+  local id
+  id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+  [ -n "$id" ] && echo "$id"
+}
+
+kelvo_no_visible_window() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+
+kelvo_process_ended() { ! kill -0 "$1" 2>/dev/null; }
+
 # Waits until a visible window whose name matches the pattern exists and
 # prints its id; fails after the time limit in seconds (default 30).
 kelvo_wait_window() {
-  local pattern=$1 limit=${2:-30} id
-  local deadline=$((SECONDS + limit))
-  while [ $SECONDS -lt $deadline ]; do
-    id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1) || true
-    if [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.05
-  done
+  local pattern=$1 limit=${2:-30}
+  kelvo_poll "$limit" kelvo_visible_window "$pattern" && return 0
   echo "no window named '$pattern' within $limit s" >&2
   return 1
 }
@@ -41,11 +55,7 @@ kelvo_wait_window() {
 # Waits until no visible window matches the pattern.
 kelvo_wait_no_window() {
   local pattern=$1 limit=${2:-30}
-  local deadline=$((SECONDS + limit))
-  while [ $SECONDS -lt $deadline ]; do
-    xdotool search --onlyvisible --name "$pattern" >/dev/null 2>&1 || return 0
-    sleep 0.05
-  done
+  kelvo_poll "$limit" kelvo_no_visible_window "$pattern" && return 0
   echo "the window named '$pattern' is still there after $limit s" >&2
   return 1
 }
@@ -54,11 +64,10 @@ kelvo_wait_no_window() {
 # not, and fails then.
 kelvo_wait_exit() {
   local pid=$1 limit=${2:-30}
-  local deadline=$((SECONDS + limit))
-  while [ $SECONDS -lt $deadline ]; do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null; return 0; }
-    sleep 0.1
-  done
+  if kelvo_poll "$limit" kelvo_process_ended "$pid"; then
+    wait "$pid" 2>/dev/null || true
+    return 0
+  fi
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   echo "process $pid did not end within $limit s" >&2
