@@ -1,5 +1,6 @@
 # Natively the distribution's GoogleTest package is used; the cross builds
-# compile GoogleTest from the distribution's sources with the cross compiler.
+# (the 32-bit Linux one too) compile GoogleTest from the distribution's
+# sources with their own compiler and flags.
 if(CMAKE_CROSSCOMPILING)
   set(KELVO_GTEST_SOURCE "/usr/src/googletest" CACHE PATH "GoogleTest sources")
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -13,8 +14,8 @@ endif()
 include(GoogleTest)
 
 # Registers one test executable. Natively every test case becomes a CTest
-# test; under Wine each start costs about a second, so the whole executable is
-# one CTest test there. Tests that open windows share one resource lock, since
+# test; under Wine each start costs about a second (and under qemu-i386 a
+# fraction), so the whole executable is one CTest test there. Tests that open windows share one resource lock, since
 # they share one display.
 function(kelvo_add_test name)
   cmake_parse_arguments(ARG "WINDOWS" "" "SOURCES;LIBRARIES" ${ARGN})
