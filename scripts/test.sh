@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Runs every test of the project: installs what is missing, builds every
-# preset, runs all tests (natively, under sanitizers, and the Windows builds
-# under Wine), then a short fuzzing run. Prints one summary; exits non-zero
-# on any failure.
+# preset, runs all tests (natively, under sanitizers, as 32-bit Linux
+# programs, and the Windows builds under Wine), then a short fuzzing run.
+# Prints one summary; exits non-zero on any failure.
 set -uo pipefail
 source "$(dirname "$0")/environment.sh"
 cd "$KELVO_ROOT"
 kelvo_setup || exit 1
 
-presets=(native native-asan native-tsan win32 win64)
+presets=(native native-asan native-tsan native32 win32 win64)
 passed=0
 failed=0
 problems=()
@@ -30,6 +30,9 @@ for preset in "${presets[@]}"; do
     # Only the checks that run no Windows program (import tables) can run.
     echo "NOTE win32: this machine cannot execute 32-bit programs; its Wine tests are not run here (win64 runs the same tests)"
     selection=(-L host)
+  fi
+  if [ "$preset" = native32 ] && ! kelvo_runs_32bit; then
+    echo "NOTE native32: this machine cannot execute 32-bit programs; its tests run under qemu-i386"
   fi
   ctest --preset "$preset" -j2 "${selection[@]}" 2>&1 | tee "$log" | grep -E '(\*\*\*|\(Failed\)|tests passed|tests failed)'
   summary=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
