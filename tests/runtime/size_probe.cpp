@@ -1,7 +1,12 @@
-// A console program that asks for a size no buffer can hold: the string
-// repeated past 2 GB, array extents whose product wraps, or a bound whose
-// extent does not fit 32 bits. Each must end the program as a failed
-// allocation does; "survived" says that it went on with a short buffer.
+// A console program that asks for a size no buffer can hold. Each must end
+// the program as a failed allocation does; "survived" says that it went on
+// with a short buffer. What each request checks, with a 32-bit size_t (the
+// Windows deliverables, the native32 build) and a 64-bit one:
+//   repeat   65536 x 65537 characters, 2^32 + 65536: wraps to 65536 in 32
+//            bits; in 64 bits it is past the 2 GB a string can hold
+//   extents  four extents of 65536, 2^64: the product wraps to 0 after two
+//            factors in 32 bits, after all four in 64 bits
+//   bound    INT32_MAX: its extent, 2^31, fits no 32-bit extent field
 #include <cstdio>
 
 #include "kvarray.h"
