@@ -20,6 +20,10 @@ class KVMAINFORM : public KVFORM {
     void EventHandler(void *sender, KvEvent &event) override;
     // The close box asks to save changes first; Cancel keeps the window.
     LRESULT OnClose() override;
+    // Log-off and shut-down (end_session.cpp): changed text is saved or
+    // given up first; Cancel or a failed save keeps the session going.
+    LRESULT OnQueryEndSession() override;
+    LRESULT OnEndSession(KvBool ending) override;
 
     // Documents (documents.cpp).
     // True lets the calling command discard or replace the text; false when
