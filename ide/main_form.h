@@ -4,9 +4,9 @@
 // row in the menu table (menu_table.h).
 #pragma once
 
+#include "document_dialog.h"
 #include "events.h"
 #include "kvedit.h"
-#include "kvfiledialog.h"
 #include "kvform.h"
 #include "kvmenu.h"
 #include "kvstring.h"
@@ -80,7 +80,7 @@ class KVMAINFORM : public KVFORM {
     KVMENUITEM CompileFormItem;
     KVMENUITEM HelpMenu;
     KVMENUITEM AboutItem;
-    KVFILEDIALOG FileDialog;
+    KVDOCUMENTDIALOG FileDialog;
     KVMEMO Memo;
     // The last text confirmed in the find dialog.
     KVSTRING SearchText;
