@@ -69,8 +69,8 @@ bool WriteToSystem(HANDLE file, const char *bytes, DWORD count)
 // disk; false when any step fails.
 bool WriteInPlace(const char *path, const KVSTRING &text, const ByteWriter &write)
 {
-    HANDLE file =
-        CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     const bool written = write(file, text.Data(), static_cast<DWORD>(text.Len())) && SetEndOfFile(file) &&
@@ -115,8 +115,7 @@ SaveResult SaveExistingFile(const KVSTRING &fileName, const KVSTRING &text, cons
     // The file may not have been touched (it could not be opened), or the
     // old text went back in: then the copy is not needed.
     KVSTRING now;
-    if (WriteInPlace(fileName.Data(), previous, write) ||
-        (ReadAllBytes(fileName, now) && now == previous))
+    if (WriteInPlace(fileName.Data(), previous, write) || (ReadAllBytes(fileName, now) && now == previous))
         return {};
     copy.Keep();
     return {false, copy.Path()};

@@ -13,9 +13,9 @@ TEST(BuildCommand, TheFileNameReachesTheCompilerUnchangedAsOneArgument)
     // The command processor would expand %OS% and %PATH% even inside the
     // quotes, and treat ^ & | < > ( ) ! as its own outside them.
     const std::vector<std::string> names = {
-        "Untitled",          "C:\\src\\main.kvo",    "C:\\my forms\\main form", "a&b|c<d>e^f g.kvo",
-        "p%OS%q.kvo",        "100% %PATH% done",     "%%OS%%%",                 "wow!OS!^^ (x).kvo",
-        "caf\xe9 na\xefve.kvo"};
+        "Untitled",          "C:\\src\\main.kvo", "C:\\my forms\\main form",
+        "a&b|c<d>e^f g.kvo", "p%OS%q.kvo",        "100% %PATH% done",
+        "%%OS%%%",           "wow!OS!^^ (x).kvo", "caf\xe9 na\xefve.kvo"};
     for (const std::string &name : names)
         RunCompiler(name.c_str());
     const auto runs = kvo.Runs();

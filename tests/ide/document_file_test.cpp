@@ -117,6 +117,7 @@ TEST(DocumentFile, ASaveThatFailsHalfwayKeepsThePreviousTextInTheFileOrInANamedC
 {
     const std::string previous(3000, 'p');
     const std::string text(5000, 't');
+    const std::string halfWritten = std::string(2500, 't') + std::string(500, 'p');
     struct Case {
         const char *name;
         bool exists;
@@ -129,7 +130,7 @@ TEST(DocumentFile, ASaveThatFailsHalfwayKeepsThePreviousTextInTheFileOrInANamedC
         {"new file, its temporary file fails", false, {1, false}, "", false},
         {"the copy of the old text fails", true, {1, false}, previous, false},
         {"the file fails, the old text goes back", true, {2, true}, previous, false},
-        {"the file fails and so does the way back", true, {2, false}, std::string(2500, 't') + std::string(500, 'p'), true},
+        {"the file fails and so does the way back", true, {2, false}, halfWritten, true},
         {"the disk has room", true, {99, false}, text, false},
     };
     for (Case test : cases) {

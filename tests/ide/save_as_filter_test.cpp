@@ -10,7 +10,7 @@ TEST_F(EditorTest, SaveAsAddsTheExtensionOnlyUnderTheSourceFileType)
         const char *saved;
     };
     const Case cases[] = {
-        {0, "first", "first.kvo"},     {1, "source", "source.kvo"}, {2, "settings", "settings"},
+        {0, "first", "first.kvo"},       {1, "source", "source.kvo"}, {2, "settings", "settings"},
         {2, "dialog.frm", "dialog.frm"}, {1, "main.kvo", "main.kvo"}, {2, "back.kvo", "back.kvo"},
     };
     Type("text");
