@@ -32,12 +32,15 @@ class KVFILEDIALOG : public KVINVISIBLECONTROL {
     // A Save over an existing file asks first.
     KvBool OverwritePrompt = KvTrue;
 
+  protected:
+    // A derived dialog may add to what PrepareDialog filled.
+    OPENFILENAMEA DialogRecord;
+
   private:
     using DialogFunction = BOOL (*)(LPOPENFILENAMEA);
 
     KvBool Execute(DialogFunction run);
 
-    OPENFILENAMEA DialogRecord;
     // What the record points into: the room where the dialog writes its
     // answer (FileName, then NULs) and the filter list with its terminator.
     KVSTRING Answer;

@@ -64,6 +64,10 @@ LRESULT KVFORM::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SHOWWINDOW:
         Lazy::DrawMenuBar(Handle);
         break;
+    case WM_QUERYENDSESSION:
+        return OnQueryEndSession();
+    case WM_ENDSESSION:
+        return OnEndSession(ToKvBool(wParam != 0));
     default:
         break;
     }
@@ -208,3 +212,7 @@ int32_t KVFORM::Message(const KVSTRING &text, uint32_t flags)
 {
     return MessageBox(text, GetCaption(), flags);
 }
+
+LRESULT KVFORM::OnQueryEndSession() { return TRUE; }
+
+LRESULT KVFORM::OnEndSession(KvBool) { return 0; }

@@ -57,6 +57,12 @@ class KVFORM : public KVCONTROL {
     virtual int32_t MessageBox(const KVSTRING &text, const KVSTRING &title, uint32_t flags);
     // A message box titled with the form's caption.
     virtual int32_t Message(const KVSTRING &text, uint32_t flags);
+    // The session is about to end (log-off, shut-down): answers whether
+    // the form lets it end; by default it does.
+    virtual LRESULT OnQueryEndSession();
+    // The session ends when `ending` is true (the process is ended after
+    // this returns); by default the form lets that happen.
+    virtual LRESULT OnEndSession(KvBool ending);
 
   protected:
     bool InClientArea(LPARAM position);

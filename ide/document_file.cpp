@@ -1,7 +1,5 @@
 #include "document_file.h"
 
-#include <windows.h>
-
 #include <cstring>
 #include <utility>
 
@@ -10,7 +8,7 @@
 namespace {
 
 // The folder part of a path, with its trailing separator ("C:\src\" for
-// "C:\src\a.kvo"); "." for a bare name, so the temporary file lands beside
+// "C:\src\a.kvo"); "." for a bare name, so that temporary files land beside
 // the target in every case.
 KVSTRING FolderOf(const KVSTRING &fileName)
 {
@@ -22,7 +20,8 @@ KVSTRING FolderOf(const KVSTRING &fileName)
     return ".";
 }
 
-// A temporary file that is deleted unless it was moved into place.
+// A new empty file with a unique name in a folder, deleted when it goes
+// unless it was moved to its final name or is kept.
 class TemporaryFile {
   public:
     explicit TemporaryFile(const KVSTRING &folder)
@@ -33,55 +32,54 @@ class TemporaryFile {
     TemporaryFile &operator=(const TemporaryFile &) = delete;
     ~TemporaryFile()
     {
-        if (created && !moved)
+        if (created && !kept)
             DeleteFileA(path);
     }
 
     bool Created() const { return created; }
     const char *Path() const { return path; }
-    bool MoveOver(const KVSTRING &target)
+    // Fails when a file of that name exists meanwhile: it is not replaced.
+    bool MoveTo(const KVSTRING &target)
     {
-        moved = MoveFileExA(path, target.Data(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-        return moved;
+        kept = MoveFileExA(path, target.Data(), MOVEFILE_WRITE_THROUGH) != 0;
+        return kept;
     }
+    void Keep() { kept = true; }
 
   private:
     char path[MAX_PATH] = {};
     bool created = false;
-    bool moved = false;
+    bool kept = false;
 };
 
-// Writes all of `text` to `path`, flushes it and closes it; false when any
-// step fails.
-bool WriteAndFlush(const char *path, const KVSTRING &text)
+bool WriteToSystem(HANDLE file, const char *bytes, DWORD count)
 {
-    HANDLE file =
-        CreateFileA(path, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    while (count > 0) {
+        DWORD done = 0;
+        if (!WriteFile(file, bytes, count, &done, nullptr) || done == 0)
+            return false;
+        bytes += done;
+        count -= done;
+    }
+    return true;
+}
+
+// Writes `text` over an existing file from its start (opening the name
+// follows a symbolic link), cuts the file after it and flushes it to the
+// disk; false when any step fails.
+bool WriteInPlace(const char *path, const KVSTRING &text, const ByteWriter &write)
+{
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
-    bool written = true;
-    const char *next = text.Data();
-    DWORD left = static_cast<DWORD>(text.Len());
-    while (written && left > 0) {
-        DWORD done = 0;
-        written = WriteFile(file, next, left, &done, nullptr) != 0 && done > 0;
-        next += done;
-        left -= done;
-    }
-    written = written && FlushFileBuffers(file) != 0;
+    const bool written = write(file, text.Data(), static_cast<DWORD>(text.Len())) && SetEndOfFile(file) &&
+                         FlushFileBuffers(file);
     return CloseHandle(file) != 0 && written;
 }
 
-// A read-only target is refused as Windows does; Wine would replace it.
-bool IsReadOnly(const KVSTRING &fileName)
-{
-    const DWORD attributes = GetFileAttributesA(fileName.Data());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-}
-
-} // namespace
-
-bool ReadDocument(const KVSTRING &fileName, KVSTRING &text)
+// The whole file as it is, NUL bytes included.
+bool ReadAllBytes(const KVSTRING &fileName, KVSTRING &bytes)
 {
     KVFILE file;
     if (!file.Open(fileName, 0))
@@ -93,16 +91,61 @@ bool ReadDocument(const KVSTRING &fileName, KVSTRING &text)
     const bool whole = file.Read(contents.Data(), size) == size;
     if (file.Close() != 0 || !whole)
         return false;
-    if (std::memchr(contents.Data(), '\0', static_cast<size_t>(size)) != nullptr)
+    bytes = std::move(contents);
+    return true;
+}
+
+SaveResult SaveNewFile(const KVSTRING &fileName, const KVSTRING &text, const ByteWriter &write)
+{
+    TemporaryFile temporary(FolderOf(fileName));
+    return {temporary.Created() && WriteInPlace(temporary.Path(), text, write) && temporary.MoveTo(fileName),
+            KVSTRING()};
+}
+
+SaveResult SaveExistingFile(const KVSTRING &fileName, const KVSTRING &text, const ByteWriter &write)
+{
+    KVSTRING previous;
+    if (!ReadAllBytes(fileName, previous))
+        return {};
+    TemporaryFile copy(FolderOf(fileName));
+    if (!copy.Created() || !WriteInPlace(copy.Path(), previous, write))
+        return {};
+    if (WriteInPlace(fileName.Data(), text, write))
+        return {true, KVSTRING()};
+    // The file may not have been touched (it could not be opened), or the
+    // old text went back in: then the copy is not needed.
+    KVSTRING now;
+    if (WriteInPlace(fileName.Data(), previous, write) || (ReadAllBytes(fileName, now) && now == previous))
+        return {};
+    copy.Keep();
+    return {false, copy.Path()};
+}
+
+} // namespace
+
+bool ReadDocument(const KVSTRING &fileName, KVSTRING &text)
+{
+    KVSTRING contents;
+    if (!ReadAllBytes(fileName, contents) ||
+        std::memchr(contents.Data(), '\0', static_cast<size_t>(contents.Len())) != nullptr)
         return false;
     text = std::move(contents);
     return true;
 }
 
-bool SaveDocument(const KVSTRING &fileName, const KVSTRING &text)
+SaveResult SaveDocument(const KVSTRING &fileName, const KVSTRING &text)
 {
-    if (IsReadOnly(fileName))
-        return false;
-    TemporaryFile temporary(FolderOf(fileName));
-    return temporary.Created() && WriteAndFlush(temporary.Path(), text) && temporary.MoveOver(fileName);
+    return SaveDocument(fileName, text, WriteToSystem);
+}
+
+SaveResult SaveDocument(const KVSTRING &fileName, const KVSTRING &text, const ByteWriter &write)
+{
+    const DWORD attributes = GetFileAttributesA(fileName.Data());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return SaveNewFile(fileName, text, write);
+    // Refused as Windows does; Wine, run by root, would write a read-only
+    // file.
+    if ((attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
+        return {};
+    return SaveExistingFile(fileName, text, write);
 }

@@ -3,6 +3,10 @@
 // character set.
 #pragma once
 
+#include <windows.h>
+
+#include <functional>
+
 #include "kvstring.h"
 
 // Reads the whole file into `text`. Answers false, and leaves `text` as it
@@ -11,9 +15,36 @@
 // lose the rest.
 bool ReadDocument(const KVSTRING &fileName, KVSTRING &text);
 
-// Replaces the file with exactly the characters of `text`. The bytes go to a
-// temporary file in the target's folder, every write checked and flushed to
-// the disk, which is then moved over the target; a failure at any step
-// leaves the target as it was and removes the temporary file. Answers
-// whether the target now holds the text.
-bool SaveDocument(const KVSTRING &fileName, const KVSTRING &text);
+struct SaveResult {
+    bool saved = false;
+    // After a failed save whose previous contents could not be put back
+    // into the file: the file beside it that holds them.
+    KVSTRING previousTextCopy;
+};
+
+// Writes all `count` bytes at the file's position; false when the system
+// took fewer.
+using ByteWriter = std::function<bool(HANDLE file, const char *bytes, DWORD count)>;
+
+// Makes the file hold exactly the characters of `text`.
+//
+// An existing file is written in place, so that it stays the same file: a
+// symbolic link's target receives the text, and hard links, permissions
+// (a private or an executable file), attributes and security descriptor
+// stay. Replacing it with a new file, by a rename or by ReplaceFileA, loses
+// those: under Wine ReplaceFileA leaves a plain 0644 file in place of a
+// link, and a hard link's other names keep the old text. Writing in place
+// must never lose the old text, so it is first copied to a file beside the
+// target and flushed (the way of editors that write files in place); if
+// writing the target then fails, the old text is written back, and only
+// when that fails too the copy is kept and named in the result.
+//
+// A new file is written to a temporary file beside it, flushed, and moved
+// to its name, so that no half-written file ever carries the name.
+//
+// A read-only file and a folder are refused and left alone.
+SaveResult SaveDocument(const KVSTRING &fileName, const KVSTRING &text);
+
+// The same, with every write done by `write`: tests make it fail as a full
+// disk does.
+SaveResult SaveDocument(const KVSTRING &fileName, const KVSTRING &text, const ByteWriter &write);

@@ -89,8 +89,12 @@ bool KVMAINFORM::LoadFile(const KVSTRING &fileName)
 
 bool KVMAINFORM::SaveCurrentFile()
 {
-    if (!SaveDocument(FileDialog.FileName, Memo.GetText())) {
-        MessageBox(KVSTRING("Cannot save ") + FileDialog.FileName, "Save failed", FailureFlags);
+    const SaveResult result = SaveDocument(FileDialog.FileName, Memo.GetText());
+    if (!result.saved) {
+        KVSTRING message = KVSTRING("Cannot save ") + FileDialog.FileName;
+        if (Length(result.previousTextCopy) > 0)
+            message = message + "\n\nIts previous text is in " + result.previousTextCopy;
+        MessageBox(message, "Save failed", FailureFlags);
         return false;
     }
     Memo.SetModified(KvFalse);

@@ -4,9 +4,9 @@
 // row in the menu table (menu_table.h).
 #pragma once
 
+#include "document_dialog.h"
 #include "events.h"
 #include "kvedit.h"
-#include "kvfiledialog.h"
 #include "kvform.h"
 #include "kvmenu.h"
 #include "kvstring.h"
@@ -20,6 +20,10 @@ class KVMAINFORM : public KVFORM {
     void EventHandler(void *sender, KvEvent &event) override;
     // The close box asks to save changes first; Cancel keeps the window.
     LRESULT OnClose() override;
+    // Log-off and shut-down (end_session.cpp): changed text is saved or
+    // given up first; Cancel or a failed save keeps the session going.
+    LRESULT OnQueryEndSession() override;
+    LRESULT OnEndSession(KvBool ending) override;
 
     // Documents (documents.cpp).
     // True lets the calling command discard or replace the text; false when
@@ -76,7 +80,7 @@ class KVMAINFORM : public KVFORM {
     KVMENUITEM CompileFormItem;
     KVMENUITEM HelpMenu;
     KVMENUITEM AboutItem;
-    KVFILEDIALOG FileDialog;
+    KVDOCUMENTDIALOG FileDialog;
     KVMEMO Memo;
     // The last text confirmed in the find dialog.
     KVSTRING SearchText;

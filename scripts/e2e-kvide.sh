@@ -4,7 +4,7 @@
 # and checks what it does: the caption, the text (through the file that F2
 # saves), the about box, the find dialog and Find Next, the edit commands,
 # the Build commands (a stand-in kvo on the PATH records its arguments), and
-# the save prompt of Exit. Screenshots of the main window, the find dialog
+# the save prompt of Exit and of a log-off. Screenshots of the main window, the find dialog
 # and the about box go to build/e2e-kvide/ (to e2e-kvide/ in the build tree
 # when KELVO_E2E_BUILD names a built Windows build tree, as the test suite
 # does; nothing is built or started then). Exits non-zero on the first check
@@ -30,8 +30,9 @@ else
 fi
 rm -rf "$work"
 mkdir -p "$work"
-# A name with a space and an ampersand: the Build commands must pass it whole.
-doc="$work/my notes & forms.kvo"
+# A name with a space, an ampersand and a variable's name between percent
+# signs: the Build commands must pass it whole and unexpanded.
+doc="$work/my notes & 100%OS% forms.kvo"
 printf 'abcabc\n' >"$doc"
 record="$work/kvo-arguments.txt"
 KVO_RECORD=$(kelvo_winepath "$record")
@@ -165,17 +166,29 @@ expect_compiles 2
 wait_console_gone
 click_into "$main"
 
-step "Alt+X with changes asks first: Cancel keeps the editor, No ends it"
+step "Alt+X with changes asks first: Cancel keeps the editor"
 typing "$main" "z"
 keys "$main" alt+x
 prompt=$(kelvo_wait_window '^Save changes$' 15) || fail "no save prompt"
 keys "$prompt" Escape
 kelvo_wait_no_window '^Save changes$' 15 || fail "Cancel did not close the prompt"
 kill -0 "$kvide_pid" 2>/dev/null || fail "Cancel ended the editor"
-keys "$main" alt+x
-prompt=$(kelvo_wait_window '^Save changes$' 15) || fail "no save prompt the second time"
+
+# A log-off of this Wine prefix: wineboot -e asks every program whether the
+# session may end, and ends it only when all agree.
+step "a log-off with changes asks too: Cancel keeps the editor, No ends it"
+kelvo_wine wineboot -e </dev/null >/dev/null 2>&1 &
+logoff=$!
+prompt=$(kelvo_wait_window '^Save changes$' 30) || fail "the log-off asked nothing"
+keys "$prompt" Escape
+kelvo_wait_exit "$logoff" 30 || fail "the log-off did not give up after Cancel"
+kill -0 "$kvide_pid" 2>/dev/null || fail "Cancel at the log-off ended the editor"
+kelvo_wine wineboot -e </dev/null >/dev/null 2>&1 &
+logoff=$!
+prompt=$(kelvo_wait_window '^Save changes$' 30) || fail "the second log-off asked nothing"
 keys "$prompt" n
-kelvo_wait_exit "$kvide_pid" 30 || fail "No did not end the editor"
+kelvo_wait_exit "$kvide_pid" 30 || fail "No at the log-off did not end the editor"
+kelvo_wait_exit "$logoff" 30 || fail "the log-off did not end"
 expect_saved 'aXaaXa\n'
 
 echo "e2e: kvide passed every step; screenshots in $work"

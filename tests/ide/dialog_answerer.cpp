@@ -7,6 +7,7 @@ DialogAnswerer *Current = nullptr;
 // Controls of the system's dialogs.
 constexpr int MessageBoxTextId = 0xFFFF;
 constexpr int FileNameComboId = 1148;
+constexpr int FileTypeListId = 1136;
 // A dialog that no expectation claims for this long is cancelled.
 constexpr DWORD StrayLimitMs = 4000;
 
@@ -80,9 +81,16 @@ void DialogAnswerer::MessageBoxAnswer(const std::string &title, int button)
         {Kind::MessageBox, title, [button](HWND box) { PostMessageA(box, WM_COMMAND, button, 0); }});
 }
 
-void DialogAnswerer::FileDialogChoose(const std::string &title, const std::string &path)
+void DialogAnswerer::FileDialogChoose(const std::string &title, const std::string &path, int fileType)
 {
-    expected.push_back({Kind::FileDialog, title, [path](HWND dialog) {
+    expected.push_back({Kind::FileDialog, title, [path, fileType](HWND dialog) {
+                            if (fileType != 0) {
+                                // As a choice in the list: selected, then confirmed.
+                                HWND types = GetDlgItem(dialog, FileTypeListId);
+                                SendMessageA(types, CB_SETCURSEL, fileType - 1, 0);
+                                SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(FileTypeListId, CBN_SELENDOK),
+                                             reinterpret_cast<LPARAM>(types));
+                            }
                             SendMessageA(FileNameEdit(dialog), WM_SETTEXT, 0,
                                          reinterpret_cast<LPARAM>(path.c_str()));
                             PostMessageA(dialog, WM_COMMAND, IDOK, 0);

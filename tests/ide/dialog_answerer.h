@@ -28,8 +28,9 @@ class DialogAnswerer {
     // A message box with this title, answered with the button (IDYES, IDNO,
     // IDCANCEL, IDOK).
     void MessageBoxAnswer(const std::string &title, int button);
-    // The Open or Save As dialog: types the path and confirms it.
-    void FileDialogChoose(const std::string &title, const std::string &path);
+    // The Open or Save As dialog: picks the file type at the 1-based index
+    // in its list (0 leaves it), types the path and confirms it.
+    void FileDialogChoose(const std::string &title, const std::string &path, int fileType = 0);
     // The Open or Save As dialog, cancelled.
     void FileDialogCancel(const std::string &title);
     // A form of this library with this caption: runs the action on it.

@@ -40,7 +40,7 @@ TEST(DocumentFile, ReadAndSaveKeepEveryByte)
         ASSERT_TRUE(ReadDocument(scratch.File("in.kvo").c_str(), text));
         EXPECT_EQ(std::string(text.Data(), text.Len()), contents);
 
-        ASSERT_TRUE(SaveDocument(scratch.File("out.kvo").c_str(), text));
+        ASSERT_TRUE(SaveDocument(scratch.File("out.kvo").c_str(), text).saved);
         EXPECT_EQ(scratch.Get("out.kvo"), contents);
         EXPECT_EQ(FilesIn(scratch), (std::set<std::string>{"in.kvo", "out.kvo"}));
     }
@@ -50,13 +50,13 @@ TEST(DocumentFile, SaveReplacesTheWholeFileAlsoByABareName)
 {
     ScratchDirectory scratch;
     scratch.Put("doc.kvo", std::string(5000, 'o'));
-    ASSERT_TRUE(SaveDocument(scratch.File("doc.kvo").c_str(), "short\n"));
+    ASSERT_TRUE(SaveDocument(scratch.File("doc.kvo").c_str(), "short\n").saved);
     EXPECT_EQ(scratch.Get("doc.kvo"), "short\n");
 
     char previous[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, previous);
     ASSERT_TRUE(SetCurrentDirectoryA(scratch.path.string().c_str()));
-    const bool saved = SaveDocument("Untitled", "bare");
+    const bool saved = SaveDocument("Untitled", "bare").saved;
     SetCurrentDirectoryA(previous);
     EXPECT_TRUE(saved);
     EXPECT_EQ(scratch.Get("Untitled"), "bare");
@@ -82,11 +82,79 @@ TEST(DocumentFile, FailedSavesLeaveTheTargetAndNoTemporaryFile)
     SetFileAttributesA(scratch.File("locked.kvo").c_str(), FILE_ATTRIBUTE_READONLY);
     std::filesystem::create_directory(scratch.path / "folder");
     for (const char *name : {"locked.kvo", "folder", "no-such-folder\\a.kvo"})
-        EXPECT_FALSE(SaveDocument(scratch.File(name).c_str(), "new text")) << name;
+        EXPECT_FALSE(SaveDocument(scratch.File(name).c_str(), "new text").saved) << name;
 
     EXPECT_EQ(scratch.Get("locked.kvo"), "original");
     EXPECT_TRUE(std::filesystem::is_directory(scratch.path / "folder"));
     EXPECT_TRUE(std::filesystem::is_empty(scratch.path / "folder"));
     EXPECT_EQ(FilesIn(scratch), (std::set<std::string>{"locked.kvo", "folder"}));
     SetFileAttributesA(scratch.File("locked.kvo").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// A disk that fills up: the writes before `firstFailure` (counted from 1)
+// go through; that one stops halfway, and the ones after it fail too until
+// `recovers`.
+struct FillingDisk {
+    int firstFailure;
+    bool recovers;
+    int calls = 0;
+
+    bool operator()(HANDLE file, const char *bytes, DWORD count)
+    {
+        ++calls;
+        if (calls < firstFailure || (recovers && calls > firstFailure)) {
+            DWORD done = 0;
+            return WriteFile(file, bytes, count, &done, nullptr) && done == count;
+        }
+        DWORD done = 0;
+        if (calls == firstFailure)
+            WriteFile(file, bytes, count / 2, &done, nullptr);
+        return false;
+    }
+};
+
+TEST(DocumentFile, ASaveThatFailsHalfwayKeepsThePreviousTextInTheFileOrInANamedCopy)
+{
+    const std::string previous(3000, 'p');
+    const std::string text(5000, 't');
+    const std::string halfWritten = std::string(2500, 't') + std::string(500, 'p');
+    struct Case {
+        const char *name;
+        bool exists;
+        FillingDisk disk;
+        // What the file holds afterwards; whether the copy is kept.
+        std::string after;
+        bool copyKept;
+    };
+    const Case cases[] = {
+        {"new file, its temporary file fails", false, {1, false}, "", false},
+        {"the copy of the old text fails", true, {1, false}, previous, false},
+        {"the file fails, the old text goes back", true, {2, true}, previous, false},
+        {"the file fails and so does the way back", true, {2, false}, halfWritten, true},
+        {"the disk has room", true, {99, false}, text, false},
+    };
+    for (Case test : cases) {
+        SCOPED_TRACE(test.name);
+        ScratchDirectory scratch;
+        if (test.exists)
+            scratch.Put("doc.kvo", previous);
+        const SaveResult result =
+            SaveDocument(scratch.File("doc.kvo").c_str(), KVSTRING(text.c_str()), std::ref(test.disk));
+
+        EXPECT_EQ(result.saved, test.after == text);
+        EXPECT_EQ(scratch.Get("doc.kvo"), test.after);
+        std::set<std::string> expected;
+        if (test.exists || test.after == text)
+            expected.insert("doc.kvo");
+        if (test.copyKept) {
+            const std::string copy(result.previousTextCopy.Data(), result.previousTextCopy.Len());
+            ASSERT_EQ(copy.rfind(scratch.path.string(), 0), 0u) << copy;
+            const std::string copyName = copy.substr(copy.find_last_of('\\') + 1);
+            EXPECT_EQ(scratch.Get(copyName), previous);
+            expected.insert(copyName);
+        } else {
+            EXPECT_EQ(result.previousTextCopy.Len(), 0);
+        }
+        EXPECT_EQ(FilesIn(scratch), expected);
+    }
 }
