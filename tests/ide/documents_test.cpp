@@ -183,7 +183,9 @@ TEST_F(EditorTest, TheMemoFillsTheClientAreaAndTakesMoreThanTheDefaultLimit)
     form.SetWidth(640);
     form.SetHeight(480);
     EXPECT_EQ(form.Memo.GetWidth(), form.GetClientWidth());
-    EXPECT_EQ(form.Memo.GetHeight(), form.GetClientHeight());
+    EXPECT_EQ(form.Memo.GetHeight() + form.StatusBar.Height(), form.GetClientHeight());
+    // The status bar follows the bottom edge.
+    EXPECT_EQ(form.StatusBar.Message.GetTop() + form.StatusBar.Message.GetHeight(), form.GetClientHeight());
     EXPECT_GT(form.GetClientWidth(), 600);
 
     const std::string pasted(40000, 'p');
