@@ -14,6 +14,9 @@ void EditorStatusBar::Attach(KVCONTROL *form)
 {
     Position.SetParent(form);
     Message.SetParent(form);
+    // File names may hold an ampersand, which a label would take for a
+    // mnemonic.
+    Message.SetStyle(SS_NOPREFIX, KvTrue);
     ShowPosition(1, 1);
 }
 
