@@ -156,6 +156,8 @@ TEST_F(EditorTest, YesForAnUntitledDocumentRunsSaveAsAndItsCancelCancelsTheComma
 
 TEST(EditorWindow, CloseBoxAndExitAskFirstAndCancelKeepsTheWindow)
 {
+    // Closing saves the window's settings: into a key of this test's own.
+    IsolatedSettings settings;
     for (bool closeBox : {true, false}) {
         KVMAINFORM form;
         DialogAnswerer answers;
