@@ -1,7 +1,7 @@
 // KVMAINFORM, the editor's one window: a menu bar of six menus, the memo
 // that fills the client area above the status bar, and the file dialog
-// whose FileName is the current document's name. Each menu item's click runs the action of its
-// row in the menu table (menu_table.h).
+// whose FileName is the current document's name. Each menu item's click
+// runs the action of its row in the menu table (menu_table.h).
 #pragma once
 
 #include "editor_memo.h"
@@ -22,7 +22,7 @@ class KVMAINFORM : public KVFORM {
     void EventHandler(void *sender, KvEvent &event) override;
     // The close box asks to save changes first; Cancel keeps the window.
     LRESULT OnClose() override;
-    // Remembers the window for the next start (window_memory.cpp).
+    // Remembers the window for the next start, however it ends.
     LRESULT OnDestroy() override;
 
     // Documents (documents.cpp).
