@@ -152,7 +152,76 @@ KVMEMO::KVMEMO(KVCONTROL *parent, const KVSTRING &caption, int32_t left, int32_t
     Place(parent, caption, left, top, width, height);
 }
 
-void KVMEMO::CreateWnd(HWND parent) { CreateEditWindow(parent, EditStyle | ES_MULTILINE); }
+void KVMEMO::CreateWnd(HWND parent) { CreateEditWindow(parent, MemoStyle()); }
+
+DWORD KVMEMO::MemoStyle() const
+{
+    DWORD style = EditStyle | ES_MULTILINE;
+    if (ScrollBars)
+        style |= WordWrap ? WS_VSCROLL : WS_VSCROLL | WS_HSCROLL;
+    // Without ES_AUTOHSCROLL the control breaks lines at its right edge.
+    if (!WordWrap)
+        style |= ES_AUTOHSCROLL;
+    return style;
+}
+
+void KVMEMO::SetScrollBars(KvBool on)
+{
+    ScrollBars = ToKvBool(on);
+    RecreateWindow();
+}
+
+void KVMEMO::SetWordWrap(KvBool on)
+{
+    WordWrap = ToKvBool(on);
+    RecreateWindow();
+}
+
+KvBool KVMEMO::GetScrollBars() { return ScrollBars; }
+
+KvBool KVMEMO::GetWordWrap() { return WordWrap; }
+
+// The new window is made while the old one is still there, so that a
+// failure leaves the control as it was; the old one then gets its own
+// procedure back and goes.
+void KVMEMO::RecreateWindow()
+{
+    if (!Handle || !Parent)
+        return;
+    const KVSTRING text = GetText();
+    const Selection selection = CurrentSelection();
+    const KvBool modified = GetModified();
+    const KvBool readOnly = GetReadOnly();
+    const KvBool hideSelection = GetHideSelection();
+    const int32_t limit = GetMaxLength();
+    const bool focused = Lazy::GetFocus() == Handle;
+    const RECT place{Left, Top, Left + Width, Top + Height};
+    HWND old = Handle;
+    const WNDPROC oldProcedure = OldWindowProc;
+    Unregister();
+    CreateWnd(Parent->GetHandle());
+    if (!Handle) {
+        SetHandle(old);
+        OldWindowProc = oldProcedure;
+        Register();
+        return;
+    }
+    if (oldProcedure)
+        SetWindowLongPtrA(old, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProcedure));
+    Lazy::DestroyWindow(old);
+    Lazy::MoveWindow(Handle, place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
+    SetMaxLength(limit);
+    SetText(text);
+    if (TabWidth != 32)
+        SetTabWidth(TabWidth);
+    SetReadOnly(readOnly);
+    SetHideSelection(hideSelection);
+    Send(EM_SETSEL, static_cast<WPARAM>(selection.start), static_cast<LPARAM>(selection.end));
+    Send(EM_SCROLLCARET);
+    SetModified(modified);
+    if (focused)
+        Lazy::SetFocus(Handle);
+}
 
 KvBool KVMEMO::IsA(const KVSTRING &className)
 {

@@ -61,13 +61,14 @@ class KVEDIT : public KVCONTROL {
     void CreateEditWindow(HWND parent, DWORD style);
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
-  private:
     struct Selection {
         int32_t start;
         int32_t end;
     };
     // Both offsets in full, not the 16-bit halves of the packed answer.
     Selection CurrentSelection();
+
+  private:
     void Select(int32_t start, int32_t length);
 };
 
@@ -90,8 +91,24 @@ class KVMEMO : public KVEDIT {
     virtual int32_t LineFromChar(int32_t position);
     // The position of the line's first character.
     virtual int32_t LineIndex(int32_t line);
+    // Scroll bars (vertical, and horizontal when not wrapping) and word
+    // wrap are styles that an edit control reads only when it is created:
+    // set before the window exists they come with it; set afterwards the
+    // window is made anew, keeping the text, the selection, the modified
+    // flag, the font and the geometry. The undo step belonged to the old
+    // window and goes with it. By default a memo wraps and has no scroll
+    // bars.
+    virtual void SetScrollBars(KvBool on);
+    virtual void SetWordWrap(KvBool on);
+    virtual KvBool GetScrollBars();
+    virtual KvBool GetWordWrap();
 
   protected:
+    DWORD MemoStyle() const;
+    void RecreateWindow();
+
     // The edit control's own default until SetTabWidth is called.
     int32_t TabWidth = 32;
+    KvBool ScrollBars = KvFalse;
+    KvBool WordWrap = KvTrue;
 };

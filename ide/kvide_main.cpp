@@ -12,6 +12,7 @@ void KvMain()
     TheMainForm = form.get();
     if (__argc > 1)
         form->OpenNamedFile(__argv[1]);
+    form->ShowSavedState();
     form->ShowModal();
     TheMainForm = nullptr;
 }

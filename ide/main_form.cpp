@@ -19,10 +19,10 @@ KVMAINFORM::KVMAINFORM() : MainMenu(nullptr)
     MainMenu.SetOwnerForm(this);
     for (const MenuRow &row : MenuTable) {
         KVMENUITEM &item = this->*row.item;
-        if (row.parentRow == 0)
+        if (row.parent == nullptr)
             item.SetParent(&MainMenu);
         else
-            item.SetParent(&(this->*MenuTable[row.parentRow - 1].item));
+            item.SetParent(&(this->*row.parent));
         if (row.caption == nullptr)
             item.SetSeparator(KvTrue);
         else
@@ -37,6 +37,10 @@ KVMAINFORM::KVMAINFORM() : MainMenu(nullptr)
     FileDialog.Filter = DialogFilter();
     FileDialog.DefaultExt = "kvo";
 
+    const WindowSettings settings = LoadWindowSettings();
+    // Styles the edit control reads when it is made: set before its window.
+    Memo.SetScrollBars(KvTrue);
+    Memo.SetWordWrap(ToKvBool(settings.wordWrap));
     Memo.SetParent(this);
     Memo.SetLeft(0);
     Memo.SetTop(0);
@@ -47,6 +51,9 @@ KVMAINFORM::KVMAINFORM() : MainMenu(nullptr)
     // Typing and pasting may go up to the control's maximum, not only the
     // 30000 characters it allows by default.
     Memo.SetMaxLength(0);
+    Memo.CaretMoved = [this] { UpdateCaretPosition(); };
+    StatusBar.Attach(this);
+    ApplyWindowSettings(settings);
     // The memo fills the client area before any text arrives: a large file
     // opened before the window is first shown is then laid out once, at
     // its final width.
@@ -87,10 +94,21 @@ LRESULT KVMAINFORM::OnClose()
     return KVFORM::OnClose();
 }
 
+// However the window goes (Exit, the close box), it still has its
+// placement here.
+LRESULT KVMAINFORM::OnDestroy()
+{
+    SaveWindowSettings(CurrentWindowSettings());
+    return KVFORM::OnDestroy();
+}
+
 void KVMAINFORM::ResizeEditor()
 {
+    const int32_t height = GetClientHeight() - StatusBar.Height();
     Memo.SetWidth(GetClientWidth());
-    Memo.SetHeight(GetClientHeight());
+    Memo.SetHeight(height > 0 ? height : 0);
+    if (StatusBar.GetVisible())
+        StatusBar.Place(GetClientWidth(), GetClientHeight());
 }
 
 void KVMAINFORM::FileExit(KvEvent &)

@@ -1,15 +1,17 @@
-// KVMAINFORM, the editor's one window: a menu bar of five menus, the memo
-// that fills the client area, and the file dialog whose FileName is the
-// current document's name. Each menu item's click runs the action of its
-// row in the menu table (menu_table.h).
+// KVMAINFORM, the editor's one window: a menu bar of six menus, the memo
+// that fills the client area above the status bar, and the file dialog
+// whose FileName is the current document's name. Each menu item's click
+// runs the action of its row in the menu table (menu_table.h).
 #pragma once
 
 #include "document_dialog.h"
+#include "editor_memo.h"
 #include "events.h"
-#include "kvedit.h"
 #include "kvform.h"
 #include "kvmenu.h"
 #include "kvstring.h"
+#include "status_bar.h"
+#include "window_settings.h"
 
 class KVMAINFORM : public KVFORM {
   public:
@@ -24,6 +26,8 @@ class KVMAINFORM : public KVFORM {
     // given up first; Cancel or a failed save keeps the session going.
     LRESULT OnQueryEndSession() override;
     LRESULT OnEndSession(KvBool ending) override;
+    // Remembers the window for the next start, however it ends.
+    LRESULT OnDestroy() override;
 
     // Documents (documents.cpp).
     // True lets the calling command discard or replace the text; false when
@@ -58,6 +62,29 @@ class KVMAINFORM : public KVFORM {
 
     virtual void ResizeEditor();
 
+    // View (view_commands.cpp): word wrap and the status bar.
+    virtual void ViewWordWrap(KvEvent &event);
+    virtual void ViewStatusBar(KvEvent &event);
+    virtual void EditSelectAll(KvEvent &event);
+    // Shows the caret's line and column (of the file's lines, not of the
+    // rows the memo wraps them into) in the status bar.
+    virtual void UpdateCaretPosition();
+    // Go To (goto_form.cpp): the caret to the start of the line, the last
+    // line for a larger number, scrolled into view; with `selectLine` the
+    // line is selected.
+    virtual void SearchGoTo(KvEvent &event);
+    virtual void GoToLine(int32_t line, KvBool selectLine);
+    // Translate form (form_translation.cpp).
+    virtual void BuildTranslateForm(KvEvent &event);
+    virtual void ShowTranslationResult(const KVSTRING &message, bool failed);
+    // The remembered window (window_memory.cpp): placement, word wrap and
+    // status bar from the last run, and back at the end of this one.
+    virtual void ApplyWindowSettings(const WindowSettings &settings);
+    virtual WindowSettings CurrentWindowSettings();
+    // Shows the form maximized when it was so at the end of the last run;
+    // called before ShowModal, which keeps that state.
+    virtual void ShowSavedState();
+
     KVMAINMENU MainMenu;
     KVMENUITEM FileMenu;
     KVMENUITEM NewItem;
@@ -80,12 +107,24 @@ class KVMAINFORM : public KVFORM {
     KVMENUITEM CompileFormItem;
     KVMENUITEM HelpMenu;
     KVMENUITEM AboutItem;
+    // Constructed after the first 21, so that those keep their identifiers;
+    // the View menu's title, whose identifier no command uses, comes last.
+    KVMENUITEM WordWrapItem;
+    KVMENUITEM StatusBarItem;
+    KVMENUITEM SelectAllItem;
+    KVMENUITEM GoToItem;
+    KVMENUITEM TranslateFormItem;
+    KVMENUITEM ViewMenu;
     KVDOCUMENTDIALOG FileDialog;
-    KVMEMO Memo;
+    // Before the memo, so that it outlives the memo that reports to it.
+    EditorStatusBar StatusBar;
+    KVEDITORMEMO Memo;
     // The last text confirmed in the find dialog.
     KVSTRING SearchText;
 
   private:
+    // Whether the window was maximized when the last run ended.
+    bool StartMaximized = false;
     bool IsUntitled();
     // Writes the memo to the current file; on failure says so and keeps
     // the text marked as modified.

@@ -1,28 +1,44 @@
 #include "menu_table.h"
 
-// In construction order, which gives the items the command identifiers 1 to
-// 21. The Find item shows "Alt+F" but answers Ctrl+F: Alt+F opens the File
-// menu through its mnemonic.
+// In the order the entries show. The command identifiers come from the
+// order of construction, the members' order in KVMAINFORM: the first 21
+// items take 1 to 21, the later ones 22 and on. The Find item shows
+// "Alt+F" but answers Ctrl+F: Alt+F opens the File menu through its
+// mnemonic.
+namespace {
+constexpr KVMENUITEM KVMAINFORM::*Bar = nullptr;
+}
+
 const MenuRow MenuTable[MenuRowCount] = {
-    {&KVMAINFORM::FileMenu, 0, "&File", nullptr, nullptr},
-    {&KVMAINFORM::NewItem, 1, "&New", nullptr, &KVMAINFORM::FileNew},
-    {&KVMAINFORM::OpenItem, 1, "&Open", nullptr, &KVMAINFORM::FileOpen},
-    {&KVMAINFORM::SaveItem, 1, "&Save\tF2", "F2", &KVMAINFORM::FileSave},
-    {&KVMAINFORM::SaveAsItem, 1, "Save &As", nullptr, &KVMAINFORM::FileSaveAs},
-    {&KVMAINFORM::FileSeparator, 1, nullptr, nullptr, nullptr},
-    {&KVMAINFORM::ExitItem, 1, "E&xit\tAlt+X", "Alt+X", &KVMAINFORM::FileExit},
-    {&KVMAINFORM::EditMenu, 0, "&Edit", nullptr, nullptr},
-    {&KVMAINFORM::UndoItem, 8, "&Undo\tCtrl+Z", "Ctrl+Z", &KVMAINFORM::EditUndo},
-    {&KVMAINFORM::EditSeparator, 8, nullptr, nullptr, nullptr},
-    {&KVMAINFORM::CutItem, 8, "&Cut\tCtrl+X", "Ctrl+X", &KVMAINFORM::EditCut},
-    {&KVMAINFORM::CopyItem, 8, "C&opy\tCtrl+C", "Ctrl+C", &KVMAINFORM::EditCopy},
-    {&KVMAINFORM::PasteItem, 8, "&Paste\tCtrl+V", "Ctrl+V", &KVMAINFORM::EditPaste},
-    {&KVMAINFORM::SearchMenu, 0, "&Search", nullptr, nullptr},
-    {&KVMAINFORM::FindItem, 14, "&Find\tAlt+F", "ctrl+F", &KVMAINFORM::SearchFind},
-    {&KVMAINFORM::FindNextItem, 14, "Find &Next\tF3", "F3", &KVMAINFORM::SearchFindNext},
-    {&KVMAINFORM::BuildMenu, 0, "&Build", nullptr, nullptr},
-    {&KVMAINFORM::CompileItem, 17, "Compile \tctrl+f5", "ctrl+f5", &KVMAINFORM::BuildCompile},
-    {&KVMAINFORM::CompileFormItem, 17, "&Compile form \tf5", "f5", &KVMAINFORM::BuildCompileForm},
-    {&KVMAINFORM::HelpMenu, 0, "&Help", nullptr, nullptr},
-    {&KVMAINFORM::AboutItem, 20, "About\tF1", "F1", &KVMAINFORM::HelpAbout},
+    {&KVMAINFORM::FileMenu, Bar, "&File", nullptr, nullptr},
+    {&KVMAINFORM::NewItem, &KVMAINFORM::FileMenu, "&New", nullptr, &KVMAINFORM::FileNew},
+    {&KVMAINFORM::OpenItem, &KVMAINFORM::FileMenu, "&Open", nullptr, &KVMAINFORM::FileOpen},
+    {&KVMAINFORM::SaveItem, &KVMAINFORM::FileMenu, "&Save\tF2", "F2", &KVMAINFORM::FileSave},
+    {&KVMAINFORM::SaveAsItem, &KVMAINFORM::FileMenu, "Save &As", nullptr, &KVMAINFORM::FileSaveAs},
+    {&KVMAINFORM::FileSeparator, &KVMAINFORM::FileMenu, nullptr, nullptr, nullptr},
+    {&KVMAINFORM::ExitItem, &KVMAINFORM::FileMenu, "E&xit\tAlt+X", "Alt+X", &KVMAINFORM::FileExit},
+    {&KVMAINFORM::EditMenu, Bar, "&Edit", nullptr, nullptr},
+    {&KVMAINFORM::UndoItem, &KVMAINFORM::EditMenu, "&Undo\tCtrl+Z", "Ctrl+Z", &KVMAINFORM::EditUndo},
+    {&KVMAINFORM::EditSeparator, &KVMAINFORM::EditMenu, nullptr, nullptr, nullptr},
+    {&KVMAINFORM::CutItem, &KVMAINFORM::EditMenu, "&Cut\tCtrl+X", "Ctrl+X", &KVMAINFORM::EditCut},
+    {&KVMAINFORM::CopyItem, &KVMAINFORM::EditMenu, "C&opy\tCtrl+C", "Ctrl+C", &KVMAINFORM::EditCopy},
+    {&KVMAINFORM::PasteItem, &KVMAINFORM::EditMenu, "&Paste\tCtrl+V", "Ctrl+V", &KVMAINFORM::EditPaste},
+    {&KVMAINFORM::SelectAllItem, &KVMAINFORM::EditMenu, "Select &All\tCtrl+A", "Ctrl+A",
+     &KVMAINFORM::EditSelectAll},
+    {&KVMAINFORM::SearchMenu, Bar, "&Search", nullptr, nullptr},
+    {&KVMAINFORM::FindItem, &KVMAINFORM::SearchMenu, "&Find\tAlt+F", "ctrl+F", &KVMAINFORM::SearchFind},
+    {&KVMAINFORM::FindNextItem, &KVMAINFORM::SearchMenu, "Find &Next\tF3", "F3", &KVMAINFORM::SearchFindNext},
+    {&KVMAINFORM::GoToItem, &KVMAINFORM::SearchMenu, "&Go To...\tCtrl+G", "Ctrl+G", &KVMAINFORM::SearchGoTo},
+    {&KVMAINFORM::BuildMenu, Bar, "&Build", nullptr, nullptr},
+    {&KVMAINFORM::CompileItem, &KVMAINFORM::BuildMenu, "Compile \tctrl+f5", "ctrl+f5",
+     &KVMAINFORM::BuildCompile},
+    {&KVMAINFORM::CompileFormItem, &KVMAINFORM::BuildMenu, "&Compile form \tf5", "f5",
+     &KVMAINFORM::BuildCompileForm},
+    {&KVMAINFORM::TranslateFormItem, &KVMAINFORM::BuildMenu, "&Translate form\tCtrl+F7", "Ctrl+F7",
+     &KVMAINFORM::BuildTranslateForm},
+    {&KVMAINFORM::ViewMenu, Bar, "&View", nullptr, nullptr},
+    {&KVMAINFORM::WordWrapItem, &KVMAINFORM::ViewMenu, "Word &Wrap", nullptr, &KVMAINFORM::ViewWordWrap},
+    {&KVMAINFORM::StatusBarItem, &KVMAINFORM::ViewMenu, "&Status Bar", nullptr, &KVMAINFORM::ViewStatusBar},
+    {&KVMAINFORM::HelpMenu, Bar, "&Help", nullptr, nullptr},
+    {&KVMAINFORM::AboutItem, &KVMAINFORM::HelpMenu, "About\tF1", "F1", &KVMAINFORM::HelpAbout},
 };

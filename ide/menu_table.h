@@ -9,8 +9,8 @@
 
 struct MenuRow {
     KVMENUITEM KVMAINFORM::*item;
-    // The row of the menu the item goes into, 1-based; 0 is the menu bar.
-    int32_t parentRow;
+    // The menu the item goes into; null for the menu bar.
+    KVMENUITEM KVMAINFORM::*parent;
     // Null for a separator.
     const char *caption;
     // Null when the item has no shortcut.
@@ -19,6 +19,6 @@ struct MenuRow {
     void (KVMAINFORM::*action)(KvEvent &event);
 };
 
-constexpr int32_t MenuRowCount = 21;
+constexpr int32_t MenuRowCount = 27;
 
 extern const MenuRow MenuTable[MenuRowCount];

@@ -79,6 +79,9 @@ BOUND_FUNCTION(User32, DestroyMenu);
 BOUND_FUNCTION(User32, PostMessageA);
 BOUND_FUNCTION(User32, SetForegroundWindow);
 BOUND_FUNCTION(User32, GetKeyState);
+BOUND_FUNCTION(User32, GetWindowPlacement);
+BOUND_FUNCTION(User32, SetWindowPlacement);
+BOUND_FUNCTION(User32, MonitorFromRect);
 BOUND_FUNCTION(Gdi32, GetStockObject);
 BOUND_FUNCTION(Gdi32, DeleteObject);
 BOUND_FUNCTION(Gdi32, CreateFontA);
@@ -245,6 +248,18 @@ BOOL Lazy::PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 }
 BOOL Lazy::SetForegroundWindow(HWND window) { return SetForegroundWindowFunction.Get()(window); }
 SHORT Lazy::GetKeyState(int key) { return GetKeyStateFunction.Get()(key); }
+BOOL Lazy::GetWindowPlacement(HWND window, WINDOWPLACEMENT *placement)
+{
+    return GetWindowPlacementFunction.Get()(window, placement);
+}
+BOOL Lazy::SetWindowPlacement(HWND window, const WINDOWPLACEMENT *placement)
+{
+    return SetWindowPlacementFunction.Get()(window, placement);
+}
+HMONITOR Lazy::MonitorFromRect(LPCRECT rect, DWORD flags)
+{
+    return MonitorFromRectFunction.Get()(rect, flags);
+}
 HGDIOBJ Lazy::GetStockObject(int index) { return GetStockObjectFunction.Get()(index); }
 BOOL Lazy::DeleteObject(HGDIOBJ object) { return DeleteObjectFunction.Get()(object); }
 HFONT Lazy::CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,

@@ -79,6 +79,9 @@ BOOL DestroyMenu(HMENU menu);
 BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL SetForegroundWindow(HWND window);
 SHORT GetKeyState(int key);
+BOOL GetWindowPlacement(HWND window, WINDOWPLACEMENT *placement);
+BOOL SetWindowPlacement(HWND window, const WINDOWPLACEMENT *placement);
+HMONITOR MonitorFromRect(LPCRECT rect, DWORD flags);
 
 // gdi32
 HGDIOBJ GetStockObject(int index);

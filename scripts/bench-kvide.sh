@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Editor benchmark: the time kvide needs to its first visible window, and to
 # open a 5 MB source file (started with the file, until its window shows
-# the file's name), each against Wine's own notepad doing the same in the
-# same run, on a virtual display. Runs alternate between the two programs;
-# the median of RUNS runs (default 3) is reported, with the ratio
-# kvide / notepad (below 1: kvide is faster).
+# the file's name) with both programs wrapping lines and with neither
+# wrapping, each against Wine's own notepad doing the same in the same run,
+# on a virtual display. Every start is a first start (neither program finds
+# settings of an earlier run) but for the word wrap setting. Runs alternate
+# between the two programs; the median of RUNS runs (default 3) is
+# reported, with the ratio kvide / notepad (below 1: kvide is faster).
 #   scripts/bench-kvide.sh [RUNS]
 set -euo pipefail
 source "$(dirname "$0")/environment.sh"
@@ -45,18 +47,48 @@ time_to_window() { # pattern program [arguments]
   echo $(((end - start) / 1000000))
 }
 
+# Forgets what both programs remembered (window, wrapping); with an
+# argument, both then start wrapping (1) or not (0).
+first_start() { # [wrap]
+  {
+    echo 'REGEDIT4'
+    echo '[-HKEY_CURRENT_USER\Software\Kelvo\kvide]'
+    echo '[-HKEY_CURRENT_USER\Software\Microsoft\Notepad]'
+    if [ $# -gt 0 ]; then
+      echo '[HKEY_CURRENT_USER\Software\Kelvo\kvide]'
+      echo "\"WordWrap\"=dword:0000000$1"
+      echo '[HKEY_CURRENT_USER\Software\Microsoft\Notepad]'
+      echo "\"fWrap\"=dword:0000000$1"
+    fi
+  } >"$work/settings.reg"
+  kelvo_wine regedit /S "$(kelvo_winepath "$work/settings.reg")" </dev/null >/dev/null 2>&1
+}
+
+# Times one program from a first start with the wrap setting (or none).
+timed() { # wrap|- pattern program [arguments]
+  local wrap=$1
+  shift
+  if [ "$wrap" = - ]; then first_start; else first_start "$wrap"; fi
+  time_to_window "$@"
+}
+
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-declare -a kvide_start notepad_start kvide_open notepad_open
+declare -a kvide_start notepad_start kvide_wrap notepad_wrap kvide_flat notepad_flat
+kvide_file='^KVO IDE - .*five-mb\.kvo$'
+notepad_file='^five-mb\.kvo - Notepad$'
 # One warm-up start each, so that neither pays for loading Wine's libraries.
-time_to_window '^KVO IDE - Untitled$' "$kvide" >/dev/null
-time_to_window 'Notepad$' notepad >/dev/null
+timed - '^KVO IDE - Untitled$' "$kvide" >/dev/null
+timed - 'Notepad$' notepad >/dev/null
 for _ in $(seq "$runs"); do
-  kvide_start+=("$(time_to_window '^KVO IDE - Untitled$' "$kvide")")
-  notepad_start+=("$(time_to_window 'Notepad$' notepad)")
-  kvide_open+=("$(time_to_window '^KVO IDE - .*five-mb\.kvo$' "$kvide" "$windows_file")")
-  notepad_open+=("$(time_to_window '^five-mb\.kvo - Notepad$' notepad "$windows_file")")
+  kvide_start+=("$(timed - '^KVO IDE - Untitled$' "$kvide")")
+  notepad_start+=("$(timed - 'Notepad$' notepad)")
+  kvide_wrap+=("$(timed 1 "$kvide_file" "$kvide" "$windows_file")")
+  notepad_wrap+=("$(timed 1 "$notepad_file" notepad "$windows_file")")
+  kvide_flat+=("$(timed 0 "$kvide_file" "$kvide" "$windows_file")")
+  notepad_flat+=("$(timed 0 "$notepad_file" notepad "$windows_file")")
 done
+first_start
 
 row() { # what kvide-times notepad-times
   local what=$1 k n
@@ -72,8 +104,10 @@ row() { # what kvide-times notepad-times
   echo "| measure | kvide | notepad | kvide / notepad |"
   echo "|---|---|---|---|"
   row "start-up to the first visible window" "${kvide_start[*]}" "${notepad_start[*]}"
-  row "open a 5 MB file (started with it)" "${kvide_open[*]}" "${notepad_open[*]}"
+  row "open a 5 MB file (started with it), both wrapping" "${kvide_wrap[*]}" "${notepad_wrap[*]}"
+  row "open a 5 MB file (started with it), neither wrapping" "${kvide_flat[*]}" "${notepad_flat[*]}"
   echo
   echo "all runs in ms: kvide start ${kvide_start[*]}; notepad start ${notepad_start[*]};" \
-    "kvide open ${kvide_open[*]}; notepad open ${notepad_open[*]}"
+    "kvide wrapping ${kvide_wrap[*]}; notepad wrapping ${notepad_wrap[*]};" \
+    "kvide not wrapping ${kvide_flat[*]}; notepad not wrapping ${notepad_flat[*]}"
 } | tee "$work/results.md"

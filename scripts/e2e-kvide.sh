@@ -3,9 +3,11 @@
 # display with a file of its own, drives it with real key presses (xdotool)
 # and checks what it does: the caption, the text (through the file that F2
 # saves), the about box, the find dialog and Find Next, the edit commands,
-# the Build commands (a stand-in kvo on the PATH records its arguments), and
-# the save prompt of Exit and of a log-off. Screenshots of the main window, the find dialog
-# and the about box go to build/e2e-kvide/ (to e2e-kvide/ in the build tree
+# the Build commands (a stand-in kvo on the PATH records its arguments),
+# Select All, Go To, Translate form with the real kvf, and the save prompt
+# of Exit and of a log-off. Screenshots of the main window (with its status
+# bar), the find dialog and the about box go to build/e2e-kvide/ (to
+# e2e-kvide/ in the build tree
 # when KELVO_E2E_BUILD names a built Windows build tree, as the test suite
 # does; nothing is built or started then). Exits non-zero on the first check
 # that fails.
@@ -24,7 +26,7 @@ if [ -n "${KELVO_E2E_BUILD:-}" ]; then
 else
   preset=$(kelvo_windows_preset)
   cmake --preset "$preset" >"build/$preset.configure.log"
-  cmake --build --preset "$preset" -j2 --target kvide kvo_stand_in >"build/$preset.build.log"
+  cmake --build --preset "$preset" -j2 --target kvide kvf kvo_stand_in >"build/$preset.build.log"
   tree="$KELVO_ROOT/build/$preset"
   work="$KELVO_ROOT/build/e2e-kvide"
 fi
@@ -36,9 +38,12 @@ doc="$work/my notes & 100%OS% forms.kvo"
 printf 'abcabc\n' >"$doc"
 record="$work/kvo-arguments.txt"
 KVO_RECORD=$(kelvo_winepath "$record")
-WINEPATH=$(kelvo_winepath "$tree/tests/ide")
+# The stand-in kvo, and the real kvf for Translate form.
+WINEPATH="$(kelvo_winepath "$tree/tests/ide");$(kelvo_winepath "$tree/formc")"
 export KVO_RECORD WINEPATH
 windows_doc=$(kelvo_winepath "$doc")
+# A first start: no window remembered from an earlier run.
+kelvo_wine reg delete 'HKCU\Software\Kelvo\kvide' /f </dev/null >/dev/null 2>&1 || true
 
 fail() {
   echo "FAIL: $*" >&2
@@ -145,7 +150,35 @@ expect_saved 'aXa\n'
 step "Ctrl+C copies the line, Ctrl+V pastes it at its end"
 keys "$main" Home shift+End ctrl+c End ctrl+v F2
 expect_saved 'aXaaXa\n'
+
+step "Ctrl+A selects all; typing replaces it"
+keys "$main" ctrl+a
+typing "$main" "first"
+keys "$main" Return
+typing "$main" "second"
+keys "$main" F2
+expect_saved 'first\r\nsecond'
+
+step "Ctrl+G: Go To line 1 puts the caret at its start"
+keys "$main" ctrl+g
+goto=$(kelvo_wait_window '^Go To Line$' 15) || fail "Ctrl+G opened no Go To dialog"
+typing "$goto" "1"
+keys "$goto" Tab space
+kelvo_wait_no_window '^Go To Line$' 15 || fail "Go To did not close the dialog"
+typing "$main" "X"
+keys "$main" F2
+expect_saved 'Xfirst\r\nsecond'
+
+step "Ctrl+F7: kvf reports the error line, which is then selected"
+keys "$main" End ctrl+F7
+failed=$(kelvo_wait_window '^Translate form$' 30) || fail "Ctrl+F7 showed no message from kvf"
+keys "$failed" Return
+kelvo_wait_no_window '^Translate form$' 15 || fail "the message did not close"
+sleep 0.3
 import -window "$main" "$work/main-window.png"
+typing "$main" "Y"
+keys "$main" F2
+expect_saved 'Y\r\nsecond'
 
 step "F3 with no occurrence left: Text not found"
 keys "$main" F3
@@ -189,6 +222,6 @@ prompt=$(kelvo_wait_window '^Save changes$' 30) || fail "the second log-off aske
 keys "$prompt" n
 kelvo_wait_exit "$kvide_pid" 30 || fail "No at the log-off did not end the editor"
 kelvo_wait_exit "$logoff" 30 || fail "the log-off did not end"
-expect_saved 'aXaaXa\n'
+expect_saved 'Y\r\nsecond'
 
 echo "e2e: kvide passed every step; screenshots in $work"

@@ -8,7 +8,7 @@ KELVO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 kelvo_packages=(cmake ninja-build g++ libgtest-dev googletest
   g++-multilib qemu-user
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
-  wine wine32:i386 wine64 xvfb xdotool imagemagick
+  wine wine32:i386 wine64 xvfb xdotool imagemagick fonts-liberation
   clang-14 libclang-rt-14-dev)
 
 kelvo_install_packages() {
@@ -93,6 +93,27 @@ kelvo_start_wine() {
     first=(wineboot -i)
   fi
   "$KELVO_ROOT/cmake/wine-run.sh" "${first[@]}" </dev/null >/dev/null 2>&1 || true
+  kelvo_configure_wine
+}
+
+# Registry values of the prefix that the programs and screenshots need:
+# Wine has no "Courier New", so the editor's font maps to the metrically
+# equal "Liberation Mono" (fonts-liberation) instead of a proportional
+# face; and without a window manager Wine draws frames and captions itself
+# only for windows it is told are not managed. Written once per prefix.
+kelvo_wine_settings=(
+  'HKCU\Software\Wine\Fonts\Replacements|Courier New|Liberation Mono'
+  'HKCU\Software\Wine\X11 Driver|Managed|N'
+)
+
+kelvo_configure_wine() {
+  local setting key name data
+  for setting in "${kelvo_wine_settings[@]}"; do
+    IFS='|' read -r key name data <<<"$setting"
+    grep -qF "\"$name\"=\"$data\"" "$WINEPREFIX/user.reg" 2>/dev/null && continue
+    "$KELVO_ROOT/cmake/wine-run.sh" reg add "$key" /v "$name" /t REG_SZ /d "$data" /f </dev/null >/dev/null 2>&1 ||
+      echo "Could not set $key\\$name in the Wine prefix" >&2
+  done
 }
 
 # Whether this machine executes 32-bit programs, which Wine needs for 32-bit

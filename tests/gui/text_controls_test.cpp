@@ -99,3 +99,52 @@ TEST(TextControls, MemoLinesAndPositionsAreOneBased)
     EXPECT_EQ(memo.GetLine(0), "");
     EXPECT_EQ(memo.GetLine(5), "");
 }
+
+TEST(TextControls, MemoScrollBarsAndWrapComeWithTheWindowOrMakeItAnew)
+{
+    RecorderForm form;
+    struct Case {
+        bool scrollBars;
+        bool wordWrap;
+        LONG style;
+    };
+    // The default is the plain wrapping memo.
+    const Case cases[] = {{false, true, 0},
+                          {true, true, WS_VSCROLL},
+                          {true, false, WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL},
+                          {false, false, ES_AUTOHSCROLL}};
+    const LONG watched = WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.scrollBars << c.wordWrap);
+        KVMEMO before;
+        before.SetScrollBars(ToKvBool(c.scrollBars));
+        before.SetWordWrap(ToKvBool(c.wordWrap));
+        before.SetParent(&form);
+        EXPECT_EQ(GetWindowLongA(before.GetHandle(), GWL_STYLE) & watched, c.style);
+
+        KVMEMO after(&form, "one\r\ntwo", 5, 6, 150, 70);
+        after.SetReadOnly(KvTrue);
+        after.SetModified(KvTrue);
+        after.SetSelStart(2);
+        after.SetSelLength(4);
+        HWND old = after.GetHandle();
+        after.SetScrollBars(ToKvBool(c.scrollBars));
+        after.SetWordWrap(ToKvBool(c.wordWrap));
+        EXPECT_EQ(GetWindowLongA(after.GetHandle(), GWL_STYLE) & watched, c.style);
+        EXPECT_EQ(after.GetScrollBars() != KvFalse, c.scrollBars);
+        EXPECT_EQ(after.GetWordWrap() != KvFalse, c.wordWrap);
+        if (after.GetHandle() != old) {
+            EXPECT_FALSE(IsWindow(old));
+        }
+        EXPECT_EQ(FindControl(after.GetHandle()), &after);
+        EXPECT_EQ(after.GetText(), "one\r\ntwo");
+        EXPECT_EQ(after.GetSelStart(), 2);
+        EXPECT_EQ(after.GetSelLength(), 4);
+        EXPECT_TRUE(after.GetModified());
+        EXPECT_TRUE(after.GetReadOnly());
+        EXPECT_EQ(after.GetLeft(), 5);
+        EXPECT_EQ(after.GetTop(), 6);
+        EXPECT_EQ(after.GetWidth(), 150);
+        EXPECT_EQ(after.GetHeight(), 70);
+    }
+}

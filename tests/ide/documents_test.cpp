@@ -156,6 +156,8 @@ TEST_F(EditorTest, YesForAnUntitledDocumentRunsSaveAsAndItsCancelCancelsTheComma
 
 TEST(EditorWindow, CloseBoxAndExitAskFirstAndCancelKeepsTheWindow)
 {
+    // Closing saves the window's settings: into a key of this test's own.
+    IsolatedSettings settings;
     for (bool closeBox : {true, false}) {
         KVMAINFORM form;
         DialogAnswerer answers;
@@ -183,7 +185,9 @@ TEST_F(EditorTest, TheMemoFillsTheClientAreaAndTakesMoreThanTheDefaultLimit)
     form.SetWidth(640);
     form.SetHeight(480);
     EXPECT_EQ(form.Memo.GetWidth(), form.GetClientWidth());
-    EXPECT_EQ(form.Memo.GetHeight(), form.GetClientHeight());
+    EXPECT_EQ(form.Memo.GetHeight() + form.StatusBar.Height(), form.GetClientHeight());
+    // The status bar follows the bottom edge.
+    EXPECT_EQ(form.StatusBar.Message.GetTop() + form.StatusBar.Message.GetHeight(), form.GetClientHeight());
     EXPECT_GT(form.GetClientWidth(), 600);
 
     const std::string pasted(40000, 'p');

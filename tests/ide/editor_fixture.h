@@ -8,6 +8,7 @@
 
 #include "../runtime/scratch_directory.h"
 #include "dialog_answerer.h"
+#include "isolated_settings.h"
 #include "main_form.h"
 
 // What a document command may change.
@@ -40,6 +41,7 @@ class EditorTest : public ::testing::Test {
     void OpenThroughDialog(const std::string &path);
 
     ScratchDirectory scratch;
+    IsolatedSettings settings;
     KVMAINFORM form;
     DialogAnswerer answers;
 };

@@ -1,11 +1,12 @@
 // The main form as the program builds it, in a process of its own so that
-// its menu items take the command identifiers 1 to 21.
+// its menu items take the command identifiers 1 to 27.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "gui_test_support.h"
+#include "isolated_settings.h"
 #include "main_form.h"
 
 namespace {
@@ -42,7 +43,25 @@ const ItemRow Rows[] = {
     {&KVMAINFORM::CompileFormItem, &KVMAINFORM::BuildMenu, "&Compile form \tf5", "+f5"},
     {&KVMAINFORM::HelpMenu, Bar, "&Help", ""},
     {&KVMAINFORM::AboutItem, &KVMAINFORM::HelpMenu, "About\tF1", "+f1"},
+    {&KVMAINFORM::WordWrapItem, &KVMAINFORM::ViewMenu, "Word &Wrap", ""},
+    {&KVMAINFORM::StatusBarItem, &KVMAINFORM::ViewMenu, "&Status Bar", ""},
+    {&KVMAINFORM::SelectAllItem, &KVMAINFORM::EditMenu, "Select &All\tCtrl+A", "+ctrl+a"},
+    {&KVMAINFORM::GoToItem, &KVMAINFORM::SearchMenu, "&Go To...\tCtrl+G", "+ctrl+g"},
+    {&KVMAINFORM::TranslateFormItem, &KVMAINFORM::BuildMenu, "&Translate form\tCtrl+F7", "+ctrl+f7"},
+    {&KVMAINFORM::ViewMenu, Bar, "&View", ""},
 };
+
+// The menu bar's titles from left to right.
+std::vector<std::string> BarTitles(HMENU bar)
+{
+    std::vector<std::string> titles;
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        char text[64] = {};
+        GetMenuStringA(bar, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        titles.push_back(text);
+    }
+    return titles;
+}
 
 struct Accelerator {
     int virt;
@@ -68,10 +87,13 @@ std::vector<Accelerator> AcceleratorsOf(HACCEL table)
 
 TEST(MainForm, IsBuiltAsTheMenuTableSaysAndStartsUntitled)
 {
+    IsolatedSettings settings;
     KVMAINFORM form;
     HMENU bar = form.MainMenu.GetMenuHandle();
     EXPECT_EQ(GetMenu(form.GetHandle()), bar);
-    for (int i = 0; i < 21; ++i) {
+    EXPECT_EQ(BarTitles(bar),
+              (std::vector<std::string>{"&File", "&Edit", "&Search", "&Build", "&View", "&Help"}));
+    for (int i = 0; i < 27; ++i) {
         const ItemRow &row = Rows[i];
         KVMENUITEM &item = form.*row.item;
         SCOPED_TRACE(i + 1);
@@ -90,10 +112,13 @@ TEST(MainForm, IsBuiltAsTheMenuTableSaysAndStartsUntitled)
         EXPECT_STREQ(text, row.caption);
         // Only Save starts greyed: the untitled document has no file yet.
         EXPECT_EQ((state & MF_GRAYED) != 0, row.item == &KVMAINFORM::SaveItem);
+        // A first start shows the status bar and does not wrap.
+        EXPECT_EQ((state & MF_CHECKED) != 0, row.item == &KVMAINFORM::StatusBarItem);
     }
-    const std::vector<Accelerator> expected = {{1, VK_F2, 4},  {17, 'X', 7},   {9, 'Z', 9},   {9, 'X', 11},
-                                               {9, 'C', 12},   {9, 'V', 13},   {9, 'F', 15},  {1, VK_F3, 16},
-                                               {9, VK_F5, 18}, {1, VK_F5, 19}, {1, VK_F1, 21}};
+    const std::vector<Accelerator> expected = {{1, VK_F2, 4},  {17, 'X', 7},  {9, 'Z', 9},    {9, 'X', 11},
+                                               {9, 'C', 12},   {9, 'V', 13},  {9, 'A', 24},   {9, 'F', 15},
+                                               {1, VK_F3, 16}, {9, 'G', 25},  {9, VK_F5, 18}, {1, VK_F5, 19},
+                                               {9, VK_F7, 26}, {1, VK_F1, 21}};
     EXPECT_EQ(AcceleratorsOf(form.MainMenu.GetAcceleratorTable()), expected);
 
     EXPECT_EQ(form.GetCaption(), "KVO IDE - Untitled");
@@ -111,7 +136,25 @@ TEST(MainForm, IsBuiltAsTheMenuTableSaysAndStartsUntitled)
     EXPECT_EQ(form.Memo.GetLeft(), 0);
     EXPECT_EQ(form.Memo.GetTop(), 0);
     EXPECT_EQ(form.Memo.GetWidth(), form.GetClientWidth());
-    EXPECT_EQ(form.Memo.GetHeight(), form.GetClientHeight());
+    EXPECT_EQ(form.Memo.GetHeight() + form.StatusBar.Height(), form.GetClientHeight());
+    EXPECT_EQ(form.StatusBar.Position.GetCaption(), "Ln 1, Col 1");
+    EXPECT_EQ(form.Memo.GetWordWrap(), KvFalse);
+    EXPECT_TRUE(GetWindowLongA(form.Memo.GetHandle(), GWL_STYLE) & WS_VSCROLL);
+    EXPECT_TRUE(GetWindowLongA(form.Memo.GetHandle(), GWL_STYLE) & WS_HSCROLL);
+    // The memo's "Courier New" is fixed pitch (under Wine through the font
+    // replacement in the prefix). The pitch bit set means variable pitch.
+    HDC dc = GetDC(form.Memo.GetHandle());
+    const HGDIOBJ previousFont = SelectObject(dc, form.Memo.GetFont()->GetHandle());
+    TEXTMETRICA metrics{};
+    ASSERT_TRUE(GetTextMetricsA(dc, &metrics));
+    EXPECT_EQ(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH, 0);
+    SIZE narrow{};
+    SIZE wide{};
+    GetTextExtentPoint32A(dc, "iiii", 4, &narrow);
+    GetTextExtentPoint32A(dc, "WWWW", 4, &wide);
+    EXPECT_EQ(narrow.cx, wide.cx);
+    SelectObject(dc, previousFont);
+    ReleaseDC(form.Memo.GetHandle(), dc);
     EXPECT_EQ(TheMainForm, nullptr);
 
     // F3, a real key press through the message loop's accelerator tables,

@@ -1,0 +1,171 @@
+#include "form_translation.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "main_form.h"
+
+namespace {
+
+// MB_OK | MB_ICONEXCLAMATION
+constexpr uint32_t TranslateFailedFlags = 0x30;
+
+bool IsFile(const std::string &path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Closes a kernel handle when it goes.
+struct OwnedHandle {
+    HANDLE handle = nullptr;
+    OwnedHandle() = default;
+    OwnedHandle(const OwnedHandle &) = delete;
+    OwnedHandle &operator=(const OwnedHandle &) = delete;
+    ~OwnedHandle()
+    {
+        if (handle)
+            CloseHandle(handle);
+    }
+};
+
+// One argument of a command line as the C runtime splits it: quoted, with
+// quotes and the backslashes before them escaped.
+std::string QuotedArgument(const std::string &argument)
+{
+    std::string quoted = "\"";
+    size_t backslashes = 0;
+    for (char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(backslashes * 2, '\\');
+    return quoted + "\"";
+}
+
+} // namespace
+
+KVSTRING FindFormCompiler()
+{
+    char own[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, own, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) {
+        std::string beside(own, length);
+        beside.erase(beside.find_last_of("\\/") + 1);
+        beside += "kvf.exe";
+        if (IsFile(beside))
+            return KVSTRING(beside.c_str());
+    }
+    char found[MAX_PATH];
+    const DWORD foundLength = SearchPathA(nullptr, "kvf", ".exe", MAX_PATH, found, nullptr);
+    if (foundLength == 0 || foundLength >= MAX_PATH)
+        return KVSTRING();
+    return KVSTRING(found, static_cast<int32_t>(foundLength));
+}
+
+CapturedRun RunCaptured(const KVSTRING &program, const std::string &commandLine)
+{
+    CapturedRun run{false, 0, {}};
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    OwnedHandle readEnd;
+    OwnedHandle writeEnd;
+    if (!CreatePipe(&readEnd.handle, &writeEnd.handle, &inheritable, 0))
+        return run;
+    // Only the child's end is inherited.
+    SetHandleInformation(readEnd.handle, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = nullptr;
+    startup.hStdOutput = writeEnd.handle;
+    startup.hStdError = writeEnd.handle;
+    PROCESS_INFORMATION process{};
+    std::string line = commandLine;
+    if (!CreateProcessA(program.Data(), line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &process))
+        return run;
+    run.started = true;
+    OwnedHandle processHandle;
+    processHandle.handle = process.hProcess;
+    CloseHandle(process.hThread);
+    // Our copy of the write end goes, so the read ends when the child's does.
+    CloseHandle(writeEnd.handle);
+    writeEnd.handle = nullptr;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(readEnd.handle, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        run.output.append(buffer, got);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD status = 0;
+    GetExitCodeProcess(process.hProcess, &status);
+    run.exitCode = status;
+    return run;
+}
+
+bool FindTranslationError(const std::string &output, TranslationError &error)
+{
+    const std::string opening = "Error in file '";
+    const size_t start = output.find(opening);
+    if (start == std::string::npos)
+        return false;
+    size_t end = output.find('\n', start);
+    if (end == std::string::npos)
+        end = output.size();
+    if (end > start && output[end - 1] == '\r')
+        --end;
+    error.message = output.substr(start, end - start);
+    error.line = 0;
+    const std::string marker = "' at line #";
+    const size_t at = error.message.rfind(marker);
+    if (at != std::string::npos)
+        error.line =
+            static_cast<int32_t>(std::strtol(error.message.c_str() + at + marker.size(), nullptr, 10));
+    return true;
+}
+
+// Changed text is saved first, as Save (or Save As for an untitled
+// document) would; a cancelled or failed save runs nothing.
+void KVMAINFORM::BuildTranslateForm(KvEvent &)
+{
+    if (IsUntitled() || Memo.GetModified()) {
+        if (!(IsUntitled() ? SaveUnderNewName() : SaveCurrentFile()))
+            return;
+    }
+    const KVSTRING compiler = FindFormCompiler();
+    if (Length(compiler) == 0) {
+        ShowTranslationResult("Translate form: kvf.exe was found neither beside kvide nor on the PATH", true);
+        return;
+    }
+    const std::string fileName(FileDialog.FileName.Data(), static_cast<size_t>(FileDialog.FileName.Len()));
+    const CapturedRun run =
+        RunCaptured(compiler, QuotedArgument(std::string(compiler.Data())) + " " + QuotedArgument(fileName));
+    if (!run.started) {
+        ShowTranslationResult(KVSTRING("Translate form: cannot start ") + compiler, true);
+        return;
+    }
+    TranslationError error;
+    if (FindTranslationError(run.output, error)) {
+        if (error.line > 0)
+            GoToLine(error.line, KvTrue);
+        ShowTranslationResult(KVSTRING(error.message.c_str()), true);
+        return;
+    }
+    if (run.exitCode != 0) {
+        ShowTranslationResult("Translate form: kvf failed without a message", true);
+        return;
+    }
+    ShowTranslationResult(KVSTRING("Form translated: ") + FileDialog.FileName + ".kv written", false);
+}
+
+void KVMAINFORM::ShowTranslationResult(const KVSTRING &message, bool failed)
+{
+    StatusBar.ShowMessage(message);
+    if (failed)
+        MessageBox(message, "Translate form", TranslateFailedFlags);
+}

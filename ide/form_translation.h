@@ -1,0 +1,36 @@
+// Build > Translate form: the form compiler kvf run on the current file
+// as a child process with its output captured (no command processor, no
+// console window), and what its output says.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "kvstring.h"
+
+// kvf.exe beside the running program, else the one the search path finds;
+// empty when there is none.
+KVSTRING FindFormCompiler();
+
+struct CapturedRun {
+    // False when the program could not be started.
+    bool started;
+    uint32_t exitCode;
+    // Standard output and standard error, as written.
+    std::string output;
+};
+
+// Runs `program` with the command line (which names the program first)
+// and waits for it, collecting what it prints.
+CapturedRun RunCaptured(const KVSTRING &program, const std::string &commandLine);
+
+struct TranslationError {
+    // 0 when the message names no line.
+    int32_t line;
+    // The error line as kvf printed it, without its line break.
+    std::string message;
+};
+
+// The "Error in file '...' [at line #N]: ..." line of kvf's output; false
+// when there is none.
+bool FindTranslationError(const std::string &output, TranslationError &error);

@@ -1,0 +1,86 @@
+#include "window_settings.h"
+
+#include <cstdint>
+
+std::string WindowSettingsKey = "Software\\Kelvo\\kvide";
+
+namespace {
+
+// Every setting is a DWORD value of the key; numbers may be negative
+// (a window left of the primary screen).
+struct Value {
+    const char *name;
+    int32_t (*get)(const WindowSettings &settings);
+    void (*set)(WindowSettings &settings, int32_t value);
+};
+
+const Value Values[] = {
+    {"Left", [](const WindowSettings &s) -> int32_t { return s.normal.left; },
+     [](WindowSettings &s, int32_t v) { s.normal.left = v; }},
+    {"Top", [](const WindowSettings &s) -> int32_t { return s.normal.top; },
+     [](WindowSettings &s, int32_t v) { s.normal.top = v; }},
+    {"Right", [](const WindowSettings &s) -> int32_t { return s.normal.right; },
+     [](WindowSettings &s, int32_t v) { s.normal.right = v; }},
+    {"Bottom", [](const WindowSettings &s) -> int32_t { return s.normal.bottom; },
+     [](WindowSettings &s, int32_t v) { s.normal.bottom = v; }},
+    {"Maximized", [](const WindowSettings &s) -> int32_t { return s.maximized; },
+     [](WindowSettings &s, int32_t v) { s.maximized = v != 0; }},
+    {"WordWrap", [](const WindowSettings &s) -> int32_t { return s.wordWrap; },
+     [](WindowSettings &s, int32_t v) { s.wordWrap = v != 0; }},
+    {"StatusBar", [](const WindowSettings &s) -> int32_t { return s.statusBar; },
+     [](WindowSettings &s, int32_t v) { s.statusBar = v != 0; }},
+};
+
+// Closes an open key when it goes.
+struct OpenKey {
+    HKEY key = nullptr;
+    OpenKey() = default;
+    OpenKey(const OpenKey &) = delete;
+    OpenKey &operator=(const OpenKey &) = delete;
+    ~OpenKey()
+    {
+        if (key)
+            RegCloseKey(key);
+    }
+};
+
+} // namespace
+
+WindowSettings LoadWindowSettings()
+{
+    WindowSettings settings;
+    OpenKey key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, WindowSettingsKey.c_str(), 0, KEY_QUERY_VALUE, &key.key) !=
+        ERROR_SUCCESS)
+        return settings;
+    int found = 0;
+    for (const Value &value : Values) {
+        DWORD data = 0;
+        DWORD type = 0;
+        DWORD size = sizeof data;
+        if (RegQueryValueExA(key.key, value.name, nullptr, &type, reinterpret_cast<BYTE *>(&data), &size) ==
+                ERROR_SUCCESS &&
+            type == REG_DWORD && size == sizeof data) {
+            value.set(settings, static_cast<int32_t>(data));
+            ++found;
+        }
+    }
+    settings.hasPlacement = found > 0 && settings.normal.right > settings.normal.left &&
+                            settings.normal.bottom > settings.normal.top;
+    return settings;
+}
+
+bool SaveWindowSettings(const WindowSettings &settings)
+{
+    OpenKey key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, WindowSettingsKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &key.key, nullptr) != ERROR_SUCCESS)
+        return false;
+    bool written = true;
+    for (const Value &value : Values) {
+        const DWORD data = static_cast<DWORD>(value.get(settings));
+        written &= RegSetValueExA(key.key, value.name, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&data),
+                                  sizeof data) == ERROR_SUCCESS;
+    }
+    return written;
+}

@@ -1,0 +1,167 @@
+// Build > Translate form with the real kvf, and the window remembered
+// between runs.
+#include <cstdlib>
+#include <string>
+
+#include "editor_fixture.h"
+#include "gui_test_support.h"
+
+namespace {
+
+std::string ProgramFolder()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string program = path;
+    return program.substr(0, program.find_last_of('\\'));
+}
+
+// The PATH as the test wants it for a while: the folder kvf was copied to
+// (see CMakeLists.txt), or nothing that holds a kvf.
+class PathFor {
+  public:
+    explicit PathFor(bool withKvf)
+    {
+        const char *path = std::getenv("PATH");
+        previous = path ? path : "";
+        Set(withKvf ? ProgramFolder() + "\\kvf-folder;" + previous : std::string("C:\\windows\\system32"));
+    }
+    PathFor(const PathFor &) = delete;
+    PathFor &operator=(const PathFor &) = delete;
+    ~PathFor() { Set(previous); }
+
+  private:
+    static void Set(const std::string &value)
+    {
+        _putenv(("PATH=" + value).c_str());
+        SetEnvironmentVariableA("PATH", value.c_str());
+    }
+    std::string previous;
+};
+
+} // namespace
+
+TEST_F(EditorTest, TranslateFormRunsKvfOnTheSavedFileAndShowsTheErrorLine)
+{
+    struct Case {
+        const char *name;
+        bool kvfFound;
+        const char *text;
+        // Empty when no message box comes.
+        const char *boxText;
+        const char *status;
+        int32_t selectedLine;
+    };
+    const Case cases[] = {
+        {"good", true, "' a form\nMainForm AS FORM\n  Caption = \"Hello\"\nEND\n", "",
+         "Form translated: ", 0},
+        {"bad", true, "' a form\n' two\nBtn AS KvButton\nEND\n", "' at line #3: control outside of the form",
+         "' at line #3: control outside of the form", 3},
+        {"lost", false, "MainForm AS FORM\nEND\n", "neither beside kvide nor on the PATH",
+         "neither beside kvide nor on the PATH", 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        PathFor path(c.kvfFound);
+        const std::string file = Path(c.name);
+        scratch.Put(c.name, "");
+        OpenThroughDialog(file);
+        // The changed text is saved before kvf reads it.
+        form.Memo.SetText(c.text);
+        form.Memo.SetModified(KvTrue);
+        if (*c.boxText)
+            answers.MessageBoxAnswer("Translate form", IDOK);
+        Command(form.TranslateFormItem);
+        EXPECT_TRUE(answers.AllAnswered());
+        EXPECT_EQ(scratch.Get(c.name), c.text);
+        EXPECT_FALSE(form.Memo.GetModified());
+        const std::string status = Text(form.StatusBar.Message.GetCaption());
+        EXPECT_NE(status.find(c.status), std::string::npos) << status;
+        if (*c.boxText) {
+            EXPECT_NE(answers.Seen().back().text.find(c.boxText), std::string::npos);
+        }
+        if (c.kvfFound && c.selectedLine == 0) {
+            EXPECT_NE(status.find(file + ".kv"), std::string::npos) << status;
+            EXPECT_NE(scratch.Get(std::string(c.name) + ".kv").find("MainForm"), std::string::npos);
+        }
+        if (c.selectedLine > 0) {
+            const KVSTRING line = form.Memo.GetLine(c.selectedLine);
+            EXPECT_EQ(form.Memo.GetSelText(), line);
+            EXPECT_EQ(form.Memo.GetSelStart(), form.Memo.LineIndex(c.selectedLine) - 1);
+        }
+    }
+    // An untitled text whose Save As is cancelled runs nothing.
+    PathFor path(true);
+    Command(form.NewItem);
+    form.Memo.SetText("MainForm AS FORM\nEND\n");
+    answers.FileDialogCancel("Save As");
+    form.StatusBar.ShowMessage("before");
+    Command(form.TranslateFormItem);
+    EXPECT_EQ(form.StatusBar.Message.GetCaption(), "before");
+    EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
+}
+
+TEST(WindowSettingsTest, PlacementWrapAndStatusBarAreSavedAtTheEndAndRestoredUnlessOffScreen)
+{
+    IsolatedSettings isolated;
+    RECT firstStart{};
+    {
+        KVMAINFORM form;
+        GetWindowRect(form.GetHandle(), &firstStart);
+        // The system's default size, not the library's 400 x 300.
+        EXPECT_GT(firstStart.right - firstStart.left, 400);
+        EXPECT_GT(firstStart.bottom - firstStart.top, 300);
+    }
+    struct Case {
+        const char *name;
+        RECT frame;
+        bool wordWrap;
+        bool statusBar;
+        bool restored;
+    };
+    const Case cases[] = {
+        {"on screen", {50, 60, 650, 560}, true, false, true},
+        {"other flags", {10, 20, 500, 400}, false, true, true},
+        {"off every screen", {-30000, -30000, -29400, -29500}, true, true, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        {
+            KVMAINFORM form;
+            Lazy::MoveWindow(form.GetHandle(), c.frame.left, c.frame.top, c.frame.right - c.frame.left,
+                             c.frame.bottom - c.frame.top, TRUE);
+            KvEvent click(eClick);
+            if (c.wordWrap != (form.Memo.GetWordWrap() != KvFalse))
+                form.ViewWordWrap(click);
+            if (c.statusBar != (form.StatusBar.GetVisible() != KvFalse))
+                form.ViewStatusBar(click);
+            // Closing (Exit, the close box) is what saves.
+            form.Close();
+            EXPECT_TRUE(PumpUntil([&] { return !IsWindow(form.GetHandle()); }));
+        }
+        KVMAINFORM next;
+        RECT frame{};
+        GetWindowRect(next.GetHandle(), &frame);
+        const RECT &expected = c.restored ? c.frame : firstStart;
+        EXPECT_EQ(frame.left, expected.left);
+        EXPECT_EQ(frame.top, expected.top);
+        EXPECT_EQ(frame.right - frame.left, expected.right - expected.left);
+        EXPECT_EQ(frame.bottom - frame.top, expected.bottom - expected.top);
+        EXPECT_EQ(next.Memo.GetWordWrap() != KvFalse, c.wordWrap);
+        EXPECT_EQ(next.WordWrapItem.GetChecked() != KvFalse, c.wordWrap);
+        EXPECT_EQ(next.StatusBar.GetVisible() != KvFalse, c.statusBar);
+        EXPECT_EQ(next.StatusBarItem.GetChecked() != KvFalse, c.statusBar);
+    }
+    // Maximized at the end, maximized when shown at the next start.
+    {
+        KVMAINFORM form;
+        form.Show();
+        ShowWindow(form.GetHandle(), SW_MAXIMIZE);
+        form.Close();
+        EXPECT_TRUE(PumpUntil([&] { return !IsWindow(form.GetHandle()); }));
+    }
+    KVMAINFORM next;
+    EXPECT_FALSE(IsZoomed(next.GetHandle()));
+    next.ShowSavedState();
+    EXPECT_TRUE(IsZoomed(next.GetHandle()));
+}
