@@ -5,6 +5,7 @@
 #pragma once
 
 #include "events.h"
+#include "form_preview.h"
 #include "kvedit.h"
 #include "kvfiledialog.h"
 #include "kvform.h"
@@ -45,6 +46,11 @@ class KVMAINFORM : public KVFORM {
     virtual void BuildCompile(KvEvent &event);
     virtual void BuildCompileForm(KvEvent &event);
 
+    // Form preview (preview_command.cpp).
+    virtual void BuildPreviewForm(KvEvent &event);
+    // Says how a preview request went; an error also selects its line.
+    virtual void AnnouncePreview(const PreviewReport &report);
+
     // Search (search_form.cpp).
     virtual void SearchFind(KvEvent &event);
     virtual void SearchFindNext(KvEvent &event);
@@ -76,10 +82,15 @@ class KVMAINFORM : public KVFORM {
     KVMENUITEM CompileFormItem;
     KVMENUITEM HelpMenu;
     KVMENUITEM AboutItem;
+    KVMENUITEM PreviewItem;
     KVFILEDIALOG FileDialog;
     KVMEMO Memo;
     // The last text confirmed in the find dialog.
     KVSTRING SearchText;
+    // The preview window of the form being edited, and how the last
+    // request went.
+    FormPreview Preview{*this};
+    PreviewReport LastPreviewReport;
 
   private:
     bool IsUntitled();

@@ -1,7 +1,7 @@
 #include "menu_table.h"
 
 // In construction order, which gives the items the command identifiers 1 to
-// 21. The Find item shows "Alt+F" but answers Ctrl+F: Alt+F opens the File
+// 22. The Find item shows "Alt+F" but answers Ctrl+F: Alt+F opens the File
 // menu through its mnemonic.
 const MenuRow MenuTable[MenuRowCount] = {
     {&KVMAINFORM::FileMenu, 0, "&File", nullptr, nullptr},
@@ -25,4 +25,5 @@ const MenuRow MenuTable[MenuRowCount] = {
     {&KVMAINFORM::CompileFormItem, 17, "&Compile form \tf5", "f5", &KVMAINFORM::BuildCompileForm},
     {&KVMAINFORM::HelpMenu, 0, "&Help", nullptr, nullptr},
     {&KVMAINFORM::AboutItem, 20, "About\tF1", "F1", &KVMAINFORM::HelpAbout},
+    {&KVMAINFORM::PreviewItem, 17, "&Preview form\tF12", "F12", &KVMAINFORM::BuildPreviewForm},
 };
