@@ -39,12 +39,18 @@ FormPreview::FormPreview(KVFORM &owner) : owner(owner) {}
 
 FormPreview::~FormPreview() = default;
 
+// The previous preview goes first: it is replaced whatever the outcome, and
+// its windows would only slow the building of the new ones.
 PreviewReport FormPreview::Show(const KVSTRING &text, const EventTable &events)
 {
+    std::optional<POINT> place;
+    if (KVFORM *previous = Window())
+        place = POINT{previous->GetLeft(), previous->GetTop()};
+    Close();
+
     KVMEMORYSTREAM input(text.Len(), 64);
     input.Write(text.Data(), text.Len());
     input.Seek(0);
-
     auto objects = std::make_unique<PreviewObjects>();
     PreviewBuilder builder(*objects);
     PreviewReport report;
@@ -54,7 +60,6 @@ PreviewReport FormPreview::Show(const KVSTRING &text, const EventTable &events)
     if (error) {
         report.error = error->message;
         report.errorLine = error->line;
-        Close();
         return report;
     }
     report.skippedLines = builder.SkippedLines();
@@ -63,9 +68,9 @@ PreviewReport FormPreview::Show(const KVSTRING &text, const EventTable &events)
 
     KVFORM &form = objects->Form();
     SetWindowLongPtrA(form.GetHandle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner.GetHandle()));
-    if (KVFORM *previous = Window()) {
-        form.SetLeft(previous->GetLeft());
-        form.SetTop(previous->GetTop());
+    if (place) {
+        form.SetLeft(place->x);
+        form.SetTop(place->y);
     }
     current = std::move(objects);
     form.Show();
