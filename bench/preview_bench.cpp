@@ -25,20 +25,23 @@ constexpr int ControlsPerPanel = 49;
 std::string GeneratedForm()
 {
     static const char *const Types[] = {"KvLabel", "KvEdit", "KvButton"};
-    std::string text = "Big AS FORM\r\n  Caption = \"Five hundred controls\"\r\n  Width = 1000\r\n"
-                       "  Height = 760\r\n  eCreate: Big_Create\r\n"
-                       "  Menu AS KvMainMenu\r\n    FileMenu AS KvMenu\r\n      Caption = \"&File\"\r\n"
-                       "      Quit AS KvMenuItem\r\n        Caption = \"&Quit\"\r\n        ShortCut = \"Ctrl+Q\"\r\n"
-                       "      END\r\n    END\r\n  END\r\n";
+    std::string text =
+        "Big AS FORM\r\n  Caption = \"Five hundred controls\"\r\n  Width = 1000\r\n"
+        "  Height = 760\r\n  eCreate: Big_Create\r\n"
+        "  Menu AS KvMainMenu\r\n    FileMenu AS KvMenu\r\n      Caption = \"&File\"\r\n"
+        "      Quit AS KvMenuItem\r\n        Caption = \"&Quit\"\r\n        ShortCut = \"Ctrl+Q\"\r\n"
+        "      END\r\n    END\r\n  END\r\n";
     for (int panel = 0; panel < Panels; ++panel) {
         const std::string name = "Panel" + std::to_string(panel);
         text += "  " + name + " AS KvPanel\r\n    Left = " + std::to_string(panel % 5 * 196) +
-                "\r\n    Top = " + std::to_string(panel / 5 * 350) + "\r\n    Width = 192\r\n    Height = 346\r\n";
+                "\r\n    Top = " + std::to_string(panel / 5 * 350) +
+                "\r\n    Width = 192\r\n    Height = 346\r\n";
         for (int k = 0; k < ControlsPerPanel; ++k) {
             const std::string control = name + "_" + std::to_string(k);
             text += "    " + control + " AS " + Types[k % 3] + "\r\n      Caption = \"" + control +
-                    "\"\r\n      Left = " + std::to_string(k % 2 * 94) + "\r\n      Top = " +
-                    std::to_string(k / 2 * 14) + "\r\n      Width = 90\r\n      Height = 13\r\n"
+                    "\"\r\n      Left = " + std::to_string(k % 2 * 94) +
+                    "\r\n      Top = " + std::to_string(k / 2 * 14) +
+                    "\r\n      Width = 90\r\n      Height = 13\r\n"
                     "      eClick: Any_Click\r\n    END\r\n";
         }
         text += "  END\r\n";

@@ -5,6 +5,7 @@
 #include "form_reader.h"
 #include "kvmemorystream.h"
 #include "preview_builder.h"
+#include "win32_api.h"
 
 namespace {
 
@@ -73,7 +74,9 @@ PreviewReport FormPreview::Show(const KVSTRING &text, const EventTable &events)
         form.SetTop(place->y);
     }
     current = std::move(objects);
-    form.Show();
+    // Shown without taking the focus: the editor keeps the keyboard, so that
+    // typing and F12 go on there.
+    Lazy::ShowWindow(form.GetHandle(), SW_SHOWNOACTIVATE);
     return report;
 }
 

@@ -54,22 +54,17 @@ const SetterList PlaceSetters = {
 };
 
 const SetterList ControlSetters = {
-    {"Caption", Apply<&KVCONTROL::SetCaption>},
-    {"Visible", Apply<&KVCONTROL::SetVisible>},
-    {"Enabled", Apply<&KVCONTROL::SetEnabled>},
-    {"TextColor", Apply<&KVCONTROL::SetTextColor>},
+    {"Caption", Apply<&KVCONTROL::SetCaption>}, {"Visible", Apply<&KVCONTROL::SetVisible>},
+    {"Enabled", Apply<&KVCONTROL::SetEnabled>}, {"TextColor", Apply<&KVCONTROL::SetTextColor>},
     {"Color", Apply<&KVCONTROL::SetColor>},
 };
 
 // Not Icon, which reads a file, nor WindowState, which would show the form
 // minimised or maximised before it is placed.
 const SetterList FormSetters = {
-    {"BorderStyle", Apply<&KVFORM::SetBorderStyle>},
-    {"MinimizeBox", Apply<&KVFORM::SetMinimizeBox>},
-    {"MaximizeBox", Apply<&KVFORM::SetMaximizeBox>},
-    {"ControlBox", Apply<&KVFORM::SetControlBox>},
-    {"ClientWidth", Apply<&KVFORM::SetClientWidth>},
-    {"ClientHeight", Apply<&KVFORM::SetClientHeight>},
+    {"BorderStyle", Apply<&KVFORM::SetBorderStyle>}, {"MinimizeBox", Apply<&KVFORM::SetMinimizeBox>},
+    {"MaximizeBox", Apply<&KVFORM::SetMaximizeBox>}, {"ControlBox", Apply<&KVFORM::SetControlBox>},
+    {"ClientWidth", Apply<&KVFORM::SetClientWidth>}, {"ClientHeight", Apply<&KVFORM::SetClientHeight>},
 };
 
 const SetterList ButtonSetters = {
@@ -118,7 +113,8 @@ const std::vector<PreviewClass> Classes = {
     {"KvFileDialog", PreviewKind::Invisible, nullptr, {}},
 };
 
-const PreviewClass Form = {"Form", PreviewKind::Control, nullptr, {&PlaceSetters, &ControlSetters, &FormSetters}};
+const PreviewClass Form = {
+    "Form", PreviewKind::Control, nullptr, {&PlaceSetters, &ControlSetters, &FormSetters}};
 
 // Made by the builder, which gives it its label.
 const PreviewClass Placeholder = {"", PreviewKind::Control, nullptr, {&PlaceSetters}};

@@ -4,8 +4,10 @@
 # and checks what it does: the caption, the text (through the file that F2
 # saves), the about box, the find dialog and Find Next, the edit commands,
 # the Build commands (a stand-in kvo on the PATH records its arguments), and
-# the save prompt of Exit. Screenshots of the main window, the find dialog
-# and the about box go to build/e2e-kvide/ (to e2e-kvide/ in the build tree
+# the save prompt of Exit, and F12's preview of an example form (with the
+# event table of the kvf found on the PATH). Screenshots of the main window,
+# the find dialog, the about box and the editor beside a form's preview go
+# to build/e2e-kvide/ (to e2e-kvide/ in the build tree
 # when KELVO_E2E_BUILD names a built Windows build tree, as the test suite
 # does; nothing is built or started then). Exits non-zero on the first check
 # that fails.
@@ -24,7 +26,7 @@ if [ -n "${KELVO_E2E_BUILD:-}" ]; then
 else
   preset=$(kelvo_windows_preset)
   cmake --preset "$preset" >"build/$preset.configure.log"
-  cmake --build --preset "$preset" -j2 --target kvide kvo_stand_in >"build/$preset.build.log"
+  cmake --build --preset "$preset" -j2 --target kvide kvo_stand_in kvf >"build/$preset.build.log"
   tree="$KELVO_ROOT/build/$preset"
   work="$KELVO_ROOT/build/e2e-kvide"
 fi
@@ -35,7 +37,7 @@ doc="$work/my notes & forms.kvo"
 printf 'abcabc\n' >"$doc"
 record="$work/kvo-arguments.txt"
 KVO_RECORD=$(kelvo_winepath "$record")
-WINEPATH=$(kelvo_winepath "$tree/tests/ide")
+WINEPATH="$(kelvo_winepath "$tree/tests/ide");$(kelvo_winepath "$tree/formc")"
 export KVO_RECORD WINEPATH
 windows_doc=$(kelvo_winepath "$doc")
 
@@ -177,5 +179,23 @@ prompt=$(kelvo_wait_window '^Save changes$' 15) || fail "no save prompt the seco
 keys "$prompt" n
 kelvo_wait_exit "$kvide_pid" 30 || fail "No did not end the editor"
 expect_saved 'aXaaXa\n'
+
+step "F12 on an example form: its preview beside the editor; Alt+X closes both"
+form_doc="$work/settings_dialog"
+cp examples/forms/settings_dialog "$form_doc"
+kelvo_wine "$tree/ide/kvide.exe" "$(kelvo_winepath "$form_doc")" </dev/null >>"$work/kvide.log" 2>&1 &
+kvide_pid=$!
+main=$(kelvo_wait_window '^KVO IDE - ' 60) || fail "no main window with the form"
+keys "$main" F12
+preview=$(kelvo_wait_window '^Settings$' 15) || fail "F12 showed no preview"
+xdotool windowmove --sync "$preview" 440 40 2>/dev/null || true
+sleep 0.5
+import -window root -crop 880x400+0+0 "$work/form-preview.png"
+# The preview's window, mapped and moved, holds X's input focus: keys reach
+# the editor again after a click.
+click_into "$main"
+keys "$main" alt+x
+kelvo_wait_exit "$kvide_pid" 30 || fail "Alt+X did not end the editor with its preview open"
+cmp -s examples/forms/settings_dialog "$form_doc" || fail "the preview changed the form file"
 
 echo "e2e: kvide passed every step; screenshots in $work"

@@ -66,8 +66,8 @@ void DescribeControls(KVCONTROL &parent, int depth, std::string &out)
         EXPECT_EQ(GetParent(child.GetHandle()), parent.GetHandle()) << Text(child.GetCaption());
         std::ostringstream line;
         line << std::string(2 * depth, ' ') << Kind(child) << " \"" << Text(child.GetCaption()) << "\" "
-             << child.GetLeft() << "," << child.GetTop() << " " << child.GetWidth() << "x" << child.GetHeight()
-             << (IsWindowVisible(child.GetHandle()) ? "" : " hidden")
+             << child.GetLeft() << "," << child.GetTop() << " " << child.GetWidth() << "x"
+             << child.GetHeight() << (IsWindowVisible(child.GetHandle()) ? "" : " hidden")
              << (IsWindowEnabled(child.GetHandle()) ? "" : " disabled") << "\n";
         out += line.str();
         DescribeControls(child, depth + 1, out);
@@ -103,7 +103,8 @@ void DescribeMenu(HMENU menu, int depth, std::string &out)
 std::string Describe(KVFORM &form)
 {
     std::ostringstream head;
-    head << "Form \"" << Text(form.GetCaption()) << "\" " << form.GetWidth() << "x" << form.GetHeight() << "\n";
+    head << "Form \"" << Text(form.GetCaption()) << "\" " << form.GetWidth() << "x" << form.GetHeight()
+         << "\n";
     std::string out = head.str();
     if (HMENU bar = GetMenu(form.GetHandle()))
         DescribeMenu(bar, 1, out);
@@ -230,8 +231,8 @@ TEST_F(FormPreviewTest, LiteralPropertiesGoThroughTheirSettersAndEveryOtherLineI
     EXPECT_EQ(report.skippedLines, 9);
     EXPECT_EQ(report.firstSkippedLine, 4);
     EXPECT_EQ(report.notShown, (std::vector<std::string>{"Tick (KvTimer)", "Stray (KvMenuItem)"}));
-    EXPECT_EQ(report.Summary(),
-              "Preview: 9 line(s) not previewed, the first at line 4; not shown: Tick (KvTimer) Stray (KvMenuItem)");
+    EXPECT_EQ(report.Summary(), "Preview: 9 line(s) not previewed, the first at line 4; not shown: Tick "
+                                "(KvTimer) Stray (KvMenuItem)");
 }
 
 TEST_F(FormPreviewTest, ErrorsCarryTheFormCompilersMessageAndLineAndCloseThePreview)
@@ -363,4 +364,13 @@ TEST_F(EditorTest, PreviewFormShowsTheMemoTextRebuildsInPlaceAndSelectsAnErrorsL
     ASSERT_EQ(answers.Seen().size(), 1u);
     EXPECT_EQ(answers.Seen()[0].text, "Preview: line 4: unknown event");
     EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
+
+    // The editor's window takes its preview's with it.
+    form.Memo.SetText(Kv(edited));
+    form.PreviewItem.Click();
+    ASSERT_NE(form.Preview.Window(), nullptr);
+    const HWND last = form.Preview.Window()->GetHandle();
+    form.Close();
+    EXPECT_FALSE(IsWindow(last));
+    EXPECT_EQ(form.Preview.Window(), nullptr);
 }
