@@ -1,6 +1,7 @@
 #include "preview_builder.h"
 
 #include "preview_placeholder.h"
+#include "win32_api.h"
 
 PreviewObjects::PreviewObjects() : form(std::make_unique<KVFORM>()) {}
 

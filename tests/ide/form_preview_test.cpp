@@ -365,8 +365,14 @@ TEST_F(EditorTest, PreviewFormShowsTheMemoTextRebuildsInPlaceAndSelectsAnErrorsL
     EXPECT_EQ(answers.Seen()[0].text, "Preview: line 4: unknown event");
     EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
 
-    // The editor's window takes its preview's with it.
+    // Closing the preview leaves the text alone; the editor's window takes
+    // its preview's with it.
     form.Memo.SetText(Kv(edited));
+    form.PreviewItem.Click();
+    ASSERT_NE(form.Preview.Window(), nullptr);
+    SendMessageA(form.Preview.Window()->GetHandle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(form.Preview.Window(), nullptr);
+    EXPECT_EQ(State().text, edited);
     form.PreviewItem.Click();
     ASSERT_NE(form.Preview.Window(), nullptr);
     const HWND last = form.Preview.Window()->GetHandle();
