@@ -16,6 +16,8 @@ constexpr const char *PropertyOutsideForm = "property assignment outside of the 
 constexpr const char *MissingEnd = "missing END";
 constexpr const char *CannotCreateOutput = "cannot create output file";
 constexpr const char *CannotWriteOutput = "cannot write output file";
+constexpr const char *EventTableMissing = "Required file 'kvf.evt' was not found";
+constexpr const char *EventTableBadFormat = "Error reading 'kvf.evt': bad file format";
 } // namespace FormMessage
 
 // An error found in a form file: its message and the line it belongs to (0

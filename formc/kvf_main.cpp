@@ -5,7 +5,7 @@
 
 #include "compile_form.h"
 #include "event_table.h"
-#include "kvfile.h"
+#include "event_table_file.h"
 #include "program_location.h"
 #include "report_error.h"
 #include "startup.h"
@@ -16,13 +16,8 @@ namespace {
 // missing or malformed.
 void LoadEventTable(EventTable &events)
 {
-    KVFILE file;
-    if (file.Open(ProgramDirectory() + "kvf.evt", 0) == 0) {
-        std::printf("Required file 'kvf.evt' was not found\n");
-        EndProgram(1);
-    }
-    if (events.Load(file) == EventTableLoad::BadFormat) {
-        std::printf("Error reading 'kvf.evt': bad file format\n");
+    if (const char *message = LoadEventTableFile(ProgramDirectory() + "kvf.evt", events)) {
+        std::printf("%s\n", message);
         EndProgram(1);
     }
 }

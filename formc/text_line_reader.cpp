@@ -22,6 +22,7 @@ TextLineReader::TextLineReader(KVSTREAM &source)
 void TextLineReader::Fill()
 {
     std::memmove(buffer.data(), buffer.data() + begin, end - begin);
+    passed += begin;
     end -= begin;
     begin = 0;
     while (end < buffer.size()) {
@@ -41,6 +42,7 @@ bool TextLineReader::Next(std::string_view &line)
     if (begin == end)
         return false;
     const size_t start = begin;
+    lineBegin = start;
     char *piece = buffer.data() + start;
     const size_t window = std::min(end - start, static_cast<size_t>(LinePieceLimit));
     const void *lineFeed = std::memchr(piece, '\n', window);

@@ -1,5 +1,7 @@
 #include "form_translation.h"
 
+#include "form_line_selection.h"
+
 #include <windows.h>
 
 #include <cstdlib>
@@ -152,7 +154,7 @@ void KVMAINFORM::BuildTranslateForm(KvEvent &)
     TranslationError error;
     if (FindTranslationError(run.output, error)) {
         if (error.line > 0)
-            GoToLine(error.line, KvTrue);
+            SelectFormLine(Memo, error.line);
         ShowTranslationResult(KVSTRING(error.message.c_str()), true);
         return;
     }

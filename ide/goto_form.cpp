@@ -71,14 +71,12 @@ void KVMAINFORM::SearchGoTo(KvEvent &)
                    "Go To Line", NotALineFlags);
         return;
     }
-    GoToLine(line, KvFalse);
+    GoToLine(line);
 }
 
-void KVMAINFORM::GoToLine(int32_t line, KvBool selectLine)
+void KVMAINFORM::GoToLine(int32_t line)
 {
-    const KVSTRING text = Memo.GetText();
-    const int32_t start = LineStart(text, line);
-    const int32_t end = selectLine ? LineEnd(text, start) : start;
-    Lazy::SendMessageA(Memo.GetHandle(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+    const int32_t start = LineStart(Memo.GetText(), line);
+    Lazy::SendMessageA(Memo.GetHandle(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start));
     Lazy::SendMessageA(Memo.GetHandle(), EM_SCROLLCARET, 0, 0);
 }

@@ -7,6 +7,7 @@
 #include "document_dialog.h"
 #include "editor_memo.h"
 #include "events.h"
+#include "form_preview.h"
 #include "kvform.h"
 #include "kvmenu.h"
 #include "kvstring.h"
@@ -53,6 +54,11 @@ class KVMAINFORM : public KVFORM {
     virtual void BuildCompile(KvEvent &event);
     virtual void BuildCompileForm(KvEvent &event);
 
+    // Form preview (preview_command.cpp).
+    virtual void BuildPreviewForm(KvEvent &event);
+    // Says how a preview request went; an error also selects its line.
+    virtual void AnnouncePreview(const PreviewReport &report);
+
     // Search (search_form.cpp).
     virtual void SearchFind(KvEvent &event);
     virtual void SearchFindNext(KvEvent &event);
@@ -70,10 +76,9 @@ class KVMAINFORM : public KVFORM {
     // rows the memo wraps them into) in the status bar.
     virtual void UpdateCaretPosition();
     // Go To (goto_form.cpp): the caret to the start of the line, the last
-    // line for a larger number, scrolled into view; with `selectLine` the
-    // line is selected.
+    // line for a larger number, scrolled into view.
     virtual void SearchGoTo(KvEvent &event);
-    virtual void GoToLine(int32_t line, KvBool selectLine);
+    virtual void GoToLine(int32_t line);
     // Translate form (form_translation.cpp).
     virtual void BuildTranslateForm(KvEvent &event);
     virtual void ShowTranslationResult(const KVSTRING &message, bool failed);
@@ -114,6 +119,7 @@ class KVMAINFORM : public KVFORM {
     KVMENUITEM SelectAllItem;
     KVMENUITEM GoToItem;
     KVMENUITEM TranslateFormItem;
+    KVMENUITEM PreviewItem;
     KVMENUITEM ViewMenu;
     KVDOCUMENTDIALOG FileDialog;
     // Before the memo, so that it outlives the memo that reports to it.
@@ -121,6 +127,10 @@ class KVMAINFORM : public KVFORM {
     KVEDITORMEMO Memo;
     // The last text confirmed in the find dialog.
     KVSTRING SearchText;
+    // The preview window of the form being edited, and how the last
+    // request went.
+    FormPreview Preview{*this};
+    PreviewReport LastPreviewReport;
 
   private:
     // Whether the window was maximized when the last run ended.

@@ -36,6 +36,7 @@ const MenuRow MenuTable[MenuRowCount] = {
      &KVMAINFORM::BuildCompileForm},
     {&KVMAINFORM::TranslateFormItem, &KVMAINFORM::BuildMenu, "&Translate form\tCtrl+F7", "Ctrl+F7",
      &KVMAINFORM::BuildTranslateForm},
+    {&KVMAINFORM::PreviewItem, &KVMAINFORM::BuildMenu, "&Preview form\tF12", "F12", &KVMAINFORM::BuildPreviewForm},
     {&KVMAINFORM::ViewMenu, Bar, "&View", nullptr, nullptr},
     {&KVMAINFORM::WordWrapItem, &KVMAINFORM::ViewMenu, "Word &Wrap", nullptr, &KVMAINFORM::ViewWordWrap},
     {&KVMAINFORM::StatusBarItem, &KVMAINFORM::ViewMenu, "&Status Bar", nullptr, &KVMAINFORM::ViewStatusBar},

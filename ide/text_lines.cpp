@@ -32,18 +32,6 @@ int32_t LineStart(const KVSTRING &text, int32_t line)
     return static_cast<int32_t>(start - begin);
 }
 
-int32_t LineEnd(const KVSTRING &text, int32_t start)
-{
-    const char *const begin = text.Data();
-    const char *const end = begin + text.Len();
-    const auto *feed =
-        static_cast<const char *>(std::memchr(begin + start, '\n', static_cast<size_t>(end - begin - start)));
-    int32_t last = feed ? static_cast<int32_t>(feed - begin) : text.Len();
-    if (last > start && begin[last - 1] == '\r')
-        --last;
-    return last;
-}
-
 int32_t ParseLineNumber(const KVSTRING &text)
 {
     const char *at = text.Data();

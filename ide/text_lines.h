@@ -19,10 +19,6 @@ TextPosition PositionAt(const char *text, int32_t length);
 // past the end gives the last line's start.
 int32_t LineStart(const KVSTRING &text, int32_t line);
 
-// The 0-based offset just after the line's last character (before its
-// line break) for the line starting at `start`.
-int32_t LineEnd(const KVSTRING &text, int32_t start);
-
 // A line number typed by the user: digits, with spaces around them
 // allowed; 0 for anything else or for 0 itself. Numbers too large for the
 // type come out as the largest, which means the last line.

@@ -4,10 +4,11 @@
 # and checks what it does: the caption, the text (through the file that F2
 # saves), the about box, the find dialog and Find Next, the edit commands,
 # the Build commands (a stand-in kvo on the PATH records its arguments),
-# Select All, Go To, Translate form with the real kvf, and the save prompt
-# of Exit and of a log-off. Screenshots of the main window (with its status
-# bar), the find dialog and the about box go to build/e2e-kvide/ (to
-# e2e-kvide/ in the build tree
+# Select All, Go To, Translate form with the real kvf, the save prompt of
+# Exit and of a log-off, and F12's preview of an example form (with the
+# event table of the kvf found on the PATH). Screenshots of the main window
+# (with its status bar), the find dialog, the about box and the editor
+# beside a form's preview go to build/e2e-kvide/ (to e2e-kvide/ in the build tree
 # when KELVO_E2E_BUILD names a built Windows build tree, as the test suite
 # does; nothing is built or started then). Exits non-zero on the first check
 # that fails.
@@ -223,5 +224,23 @@ keys "$prompt" n
 kelvo_wait_exit "$kvide_pid" 30 || fail "No at the log-off did not end the editor"
 kelvo_wait_exit "$logoff" 30 || fail "the log-off did not end"
 expect_saved 'Y\r\nsecond'
+
+step "F12 on an example form: its preview beside the editor; Alt+X closes both"
+form_doc="$work/settings_dialog"
+cp examples/forms/settings_dialog "$form_doc"
+kelvo_wine "$tree/ide/kvide.exe" "$(kelvo_winepath "$form_doc")" </dev/null >>"$work/kvide.log" 2>&1 &
+kvide_pid=$!
+main=$(kelvo_wait_window '^KVO IDE - ' 60) || fail "no main window with the form"
+keys "$main" F12
+preview=$(kelvo_wait_window '^Settings$' 15) || fail "F12 showed no preview"
+xdotool windowmove --sync "$preview" 440 40 2>/dev/null || true
+sleep 0.5
+import -window root -crop 880x400+0+0 "$work/form-preview.png"
+# The preview's window, mapped and moved, holds X's input focus: keys reach
+# the editor again after a click.
+click_into "$main"
+keys "$main" alt+x
+kelvo_wait_exit "$kvide_pid" 30 || fail "Alt+X did not end the editor with its preview open"
+cmp -s examples/forms/settings_dialog "$form_doc" || fail "the preview changed the form file"
 
 echo "e2e: kvide passed every step; screenshots in $work"

@@ -1,5 +1,5 @@
 // The main form as the program builds it, in a process of its own so that
-// its menu items take the command identifiers 1 to 27.
+// its menu items take the command identifiers 1 to 28.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -48,6 +48,7 @@ const ItemRow Rows[] = {
     {&KVMAINFORM::SelectAllItem, &KVMAINFORM::EditMenu, "Select &All\tCtrl+A", "+ctrl+a"},
     {&KVMAINFORM::GoToItem, &KVMAINFORM::SearchMenu, "&Go To...\tCtrl+G", "+ctrl+g"},
     {&KVMAINFORM::TranslateFormItem, &KVMAINFORM::BuildMenu, "&Translate form\tCtrl+F7", "+ctrl+f7"},
+    {&KVMAINFORM::PreviewItem, &KVMAINFORM::BuildMenu, "&Preview form\tF12", "+f12"},
     {&KVMAINFORM::ViewMenu, Bar, "&View", ""},
 };
 
@@ -93,7 +94,7 @@ TEST(MainForm, IsBuiltAsTheMenuTableSaysAndStartsUntitled)
     EXPECT_EQ(GetMenu(form.GetHandle()), bar);
     EXPECT_EQ(BarTitles(bar),
               (std::vector<std::string>{"&File", "&Edit", "&Search", "&Build", "&View", "&Help"}));
-    for (int i = 0; i < 27; ++i) {
+    for (int i = 0; i < 28; ++i) {
         const ItemRow &row = Rows[i];
         KVMENUITEM &item = form.*row.item;
         SCOPED_TRACE(i + 1);
@@ -118,7 +119,7 @@ TEST(MainForm, IsBuiltAsTheMenuTableSaysAndStartsUntitled)
     const std::vector<Accelerator> expected = {{1, VK_F2, 4},  {17, 'X', 7},  {9, 'Z', 9},    {9, 'X', 11},
                                                {9, 'C', 12},   {9, 'V', 13},  {9, 'A', 24},   {9, 'F', 15},
                                                {1, VK_F3, 16}, {9, 'G', 25},  {9, VK_F5, 18}, {1, VK_F5, 19},
-                                               {9, VK_F7, 26}, {1, VK_F1, 21}};
+                                               {9, VK_F7, 26}, {1, VK_F12, 27}, {1, VK_F1, 21}};
     EXPECT_EQ(AcceleratorsOf(form.MainMenu.GetAcceleratorTable()), expected);
 
     EXPECT_EQ(form.GetCaption(), "KVO IDE - Untitled");

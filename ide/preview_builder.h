@@ -1,0 +1,75 @@
+// Builds the windows of a form preview from the lines the form reader
+// accepts: the form, each control of a library class under the parent its
+// nesting gives, placeholders for the types the library lacks, and the
+// literal properties applied through their setters. Nothing else of the
+// file is run: expressions and unknown properties are counted as skipped,
+// event lines only checked by the reader.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "form_reader.h"
+#include "kvform.h"
+#include "kvmenu.h"
+#include "preview_classes.h"
+
+// One preview's objects, which go together: the form first, then the
+// controls and menus in the order they were made.
+class PreviewObjects {
+  public:
+    PreviewObjects();
+    PreviewObjects(const PreviewObjects &) = delete;
+    PreviewObjects &operator=(const PreviewObjects &) = delete;
+    // Destroys the form's window, if the user has not closed it, then the
+    // objects, the last made first.
+    ~PreviewObjects();
+
+    KVFORM &Form() { return *form; }
+    KVCONTROL &Keep(std::unique_ptr<KVCONTROL> control);
+    KVPOPUP &Keep(std::unique_ptr<KVPOPUP> menu);
+
+  private:
+    std::unique_ptr<KVFORM> form;
+    std::vector<std::unique_ptr<KVCONTROL>> controls;
+    std::vector<std::unique_ptr<KVPOPUP>> menus;
+};
+
+class PreviewBuilder : public FormVisitor {
+  public:
+    explicit PreviewBuilder(PreviewObjects &objects);
+
+    void PassThrough(std::string_view line) override;
+    void FormOpened(std::string_view name) override;
+    void ControlOpened(std::string_view declaration, std::string_view name, std::string_view type,
+                       const FormNesting &nesting) override;
+    void Closed(const FormNesting &nesting) override;
+    void Property(std::string_view owner, std::string_view line, int32_t lineNumber) override;
+    void EventHandler(std::string_view event, std::string_view handler, const EventSlot &slot) override;
+
+    bool FormSeen() const { return formSeen; }
+    int32_t SkippedLines() const { return skippedLines; }
+    int32_t FirstSkippedLine() const { return firstSkippedLine; }
+    // "Name (Type)" of each object that has no place in the window.
+    const std::vector<std::string> &NotShown() const { return notShown; }
+
+  private:
+    // An open declaration: its class (null when it is only listed) and the
+    // object the class's setters reach.
+    struct Level {
+        const PreviewClass *type;
+        PreviewTarget target;
+        KVPOPUP *menu;
+    };
+
+    Level Make(std::string_view name, std::string_view type, const Level &parent);
+    Level Listed(std::string_view name, std::string_view type);
+
+    PreviewObjects &objects;
+    std::vector<Level> levels;
+    bool formSeen = false;
+    int32_t skippedLines = 0;
+    int32_t firstSkippedLine = 0;
+    std::vector<std::string> notShown;
+};

@@ -1,0 +1,158 @@
+#include "preview_classes.h"
+
+#include <type_traits>
+
+#include "kvbutton.h"
+#include "kvedit.h"
+#include "kvfiledialog.h"
+#include "kvform.h"
+#include "kvtimer.h"
+#include "text_view.h"
+
+namespace {
+
+template <typename Member> struct SetterTraits;
+template <typename Class, typename Argument> struct SetterTraits<void (Class::*)(Argument)> {
+    using Target = Class;
+    using Value = std::remove_cv_t<std::remove_reference_t<Argument>>;
+};
+
+// Calls the setter `Set` with the literal, when the literal's kind is the
+// kind of the setter's parameter: text, truth or a number.
+template <auto Set> bool Apply(const PreviewTarget &target, const Literal &value)
+{
+    using Traits = SetterTraits<decltype(Set)>;
+    using Class = typename Traits::Target;
+    using Value = typename Traits::Value;
+    Class *object;
+    if constexpr (std::is_same_v<Class, KVMENUITEM>)
+        object = target.item;
+    else
+        object = static_cast<Class *>(target.control);
+    if constexpr (std::is_same_v<Value, KVSTRING>) {
+        if (value.kind != LiteralKind::Text)
+            return false;
+        KVSTRING text = value.text;
+        (object->*Set)(text);
+    } else if constexpr (std::is_same_v<Value, KvBool>) {
+        if (value.kind != LiteralKind::Truth)
+            return false;
+        (object->*Set)(value.truth);
+    } else {
+        if (value.kind != LiteralKind::Number)
+            return false;
+        (object->*Set)(static_cast<Value>(value.number));
+    }
+    return true;
+}
+
+const SetterList PlaceSetters = {
+    {"Left", Apply<&KVCONTROL::SetLeft>},
+    {"Top", Apply<&KVCONTROL::SetTop>},
+    {"Width", Apply<&KVCONTROL::SetWidth>},
+    {"Height", Apply<&KVCONTROL::SetHeight>},
+};
+
+const SetterList ControlSetters = {
+    {"Caption", Apply<&KVCONTROL::SetCaption>}, {"Visible", Apply<&KVCONTROL::SetVisible>},
+    {"Enabled", Apply<&KVCONTROL::SetEnabled>}, {"TextColor", Apply<&KVCONTROL::SetTextColor>},
+    {"Color", Apply<&KVCONTROL::SetColor>},
+};
+
+// Not Icon, which reads a file, nor WindowState, which would show the form
+// minimised or maximised before it is placed.
+const SetterList FormSetters = {
+    {"BorderStyle", Apply<&KVFORM::SetBorderStyle>}, {"MinimizeBox", Apply<&KVFORM::SetMinimizeBox>},
+    {"MaximizeBox", Apply<&KVFORM::SetMaximizeBox>}, {"ControlBox", Apply<&KVFORM::SetControlBox>},
+    {"ClientWidth", Apply<&KVFORM::SetClientWidth>}, {"ClientHeight", Apply<&KVFORM::SetClientHeight>},
+};
+
+const SetterList ButtonSetters = {
+    {"State", Apply<&KVBUTTON::SetState>},
+    {"Value", Apply<&KVBUTTON::SetValue>},
+    {"PushLike", Apply<&KVBUTTON::SetPushLike>},
+    {"Flat", Apply<&KVBUTTON::SetFlat>},
+};
+
+const SetterList EditSetters = {
+    {"Text", Apply<&KVEDIT::SetText>},
+    {"PasswordChar", Apply<&KVEDIT::SetPasswordChar>},
+    {"MaxLength", Apply<&KVEDIT::SetMaxLength>},
+    {"ReadOnly", Apply<&KVEDIT::SetReadOnly>},
+    {"HideSelection", Apply<&KVEDIT::SetHideSelection>},
+};
+
+const SetterList MemoSetters = {
+    {"TabWidth", Apply<&KVMEMO::SetTabWidth>},
+};
+
+constexpr auto SetShortcut = static_cast<void (KVMENUITEM::*)(KVSTRING &)>(&KVMENUITEM::SetShortcut);
+
+const SetterList MenuItemSetters = {
+    {"Caption", Apply<&KVMENUITEM::SetCaption>},
+    {"Enabled", Apply<&KVMENUITEM::SetEnabled>},
+    {"Checked", Apply<&KVMENUITEM::SetChecked>},
+    {"Separator", Apply<&KVMENUITEM::SetSeparator>},
+    {"ShortCut", Apply<SetShortcut>},
+};
+
+template <typename Control> std::unique_ptr<KVCONTROL> Make() { return std::make_unique<Control>(); }
+
+const std::vector<PreviewClass> Classes = {
+    {"KvButton", PreviewKind::Control, Make<KVBUTTON>, {&PlaceSetters, &ControlSetters, &ButtonSetters}},
+    {"KvLabel", PreviewKind::Control, Make<KVLABEL>, {&PlaceSetters, &ControlSetters}},
+    {"KvEdit", PreviewKind::Control, Make<KVEDIT>, {&PlaceSetters, &ControlSetters, &EditSetters}},
+    {"KvMemo",
+     PreviewKind::Control,
+     Make<KVMEMO>,
+     {&PlaceSetters, &ControlSetters, &EditSetters, &MemoSetters}},
+    {"KvMainMenu", PreviewKind::MainMenu, nullptr, {}},
+    {"KvMenu", PreviewKind::MenuItem, nullptr, {&MenuItemSetters}},
+    {"KvMenuItem", PreviewKind::MenuItem, nullptr, {&MenuItemSetters}},
+    {"KvTimer", PreviewKind::Invisible, nullptr, {}},
+    {"KvFileDialog", PreviewKind::Invisible, nullptr, {}},
+};
+
+const PreviewClass Form = {
+    "Form", PreviewKind::Control, nullptr, {&PlaceSetters, &ControlSetters, &FormSetters}};
+
+// Made by the builder, which gives it its label.
+const PreviewClass Placeholder = {"", PreviewKind::Control, nullptr, {&PlaceSetters}};
+
+bool SameIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t k = 0; k < a.size(); ++k) {
+        if (UpperCase(a[k]) != UpperCase(b[k]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+const PreviewClass *FindPreviewClass(std::string_view type)
+{
+    for (const PreviewClass &candidate : Classes) {
+        if (SameIgnoringCase(type, candidate.typeName))
+            return &candidate;
+    }
+    return nullptr;
+}
+
+const PreviewClass &FormPreviewClass() { return Form; }
+
+const PreviewClass &PlaceholderPreviewClass() { return Placeholder; }
+
+bool ApplyProperty(const PreviewClass &type, const PreviewTarget &target, std::string_view property,
+                   const Literal &value)
+{
+    for (const SetterList *list : type.setters) {
+        for (const PropertySetter &setter : *list) {
+            if (SameIgnoringCase(property, setter.name))
+                return setter.apply(target, value);
+        }
+    }
+    return false;
+}
