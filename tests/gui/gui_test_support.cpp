@@ -159,3 +159,11 @@ void Activate(KVFORM &form)
     SetActiveWindow(form.GetHandle());
     PumpUntil([&] { return GetActiveWindow() == form.GetHandle(); }, 1000);
 }
+
+std::string ProgramBeside(const char *fileName)
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of("\\/") + 1) + fileName;
+}

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "kvform.h"
@@ -78,3 +79,6 @@ class TestEdit : public KVCONTROL {
 
 // Shows the form and makes it the active, foreground window.
 void Activate(KVFORM &form);
+
+// The full name of a program built beside the running test.
+std::string ProgramBeside(const char *fileName);

@@ -1,0 +1,51 @@
+// Forms, controls and menu items deleted inside the handlers of their own
+// events: each case runs in a process of its own (handler_deletion_probe),
+// which must go on and deliver a later click to another form.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "gui_test_support.h"
+
+namespace {
+
+// The probe's exit status, or STILL_ACTIVE when it did not end in time.
+DWORD RunProbe(const std::string &trigger, const std::string &victim)
+{
+    std::string commandLine = "\"" + ProgramBeside("handler_deletion_probe.exe") + "\" " + trigger + " " + victim;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return GetLastError();
+    DWORD status = STILL_ACTIVE;
+    if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &status);
+    else
+        TerminateProcess(process.hProcess, STILL_ACTIVE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return status;
+}
+
+} // namespace
+
+TEST(HandlerDeletion, AnObjectDeletedInAHandlerLeavesTheProgramRunning)
+{
+    // The event and its sender; what its handler destroys and deletes: the
+    // sender itself, its form, or a sibling.
+    const std::pair<const char *, const char *> cases[] = {
+        {"close", "form"},           {"destroy", "form"},          {"form-click", "form"},
+        {"form-mousedown", "form"},  {"form-keydown", "form"},     {"form-click", "button"},
+        {"button-click", "button"},  {"button-click", "form"},     {"button-click", "edit"},
+        {"button-mousedown", "button"}, {"button-mousedown", "form"}, {"edit-keydown", "edit"},
+        {"edit-keydown", "form"},    {"edit-keydown", "button"},   {"edit-destroy", "edit"},
+        {"menu", "item"},            {"menu", "form"},             {"menu", "button"},
+        {"accelerator", "item"},     {"accelerator", "form"},
+    };
+    for (const auto &[trigger, victim] : cases) {
+        SCOPED_TRACE(std::string(trigger) + " deletes the " + victim);
+        EXPECT_EQ(RunProbe(trigger, victim), 0u);
+    }
+}
