@@ -14,8 +14,11 @@ namespace {
 constexpr WORD MenuNotification = 0;
 constexpr WORD AcceleratorNotification = 1;
 
-// SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_FRAMECHANGED | SWP_NOOWNERZORDER
-constexpr UINT RecalculateFrame = 0x22F;
+// SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_FRAMECHANGED |
+// SWP_NOOWNERZORDER: without SWP_NOACTIVATE the system makes a top-level
+// window active, and a form, still hidden, would take the activation from
+// the window the user works in.
+constexpr UINT RecalculateFrame = 0x23F;
 
 // Runs the hook, then fires the event unless the hook left the control
 // deleted or destroyed; the record lives for this one message.
