@@ -1,14 +1,14 @@
 // A program that deletes a form, a control or a menu item inside one of the
 // handlers of an event, then checks that another form still hears a click.
-// Freed memory is overwritten, so that any later use of a deleted object
-// faults at once instead of reading what was left behind.
+// Freed memory is overwritten and kept, so that any later read through a
+// deleted object faults at once and any later write is found at the end.
 //
 //   handler_deletion_probe TRIGGER VICTIM
 //
 // TRIGGER names the event and its sender (see Triggers), VICTIM the object
 // its handler destroys and deletes: form, button, edit or item. Exit status:
 // 0 the program went on, 2 the deleting handler never ran, 3 the later
-// click did not arrive, 1 bad arguments.
+// click did not arrive, 4 deleted memory was written, 1 bad arguments.
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
@@ -24,26 +24,51 @@
 
 namespace {
 
-constexpr std::size_t BlockHeader = alignof(std::max_align_t);
+// Every block starts with its size; a deleted block is filled with a pattern
+// and kept, linked through its header, so that a write after the delete
+// shows too.
+struct Block {
+    std::size_t size;
+    Block *nextFreed;
+};
+constexpr std::size_t HeaderSize =
+    (sizeof(Block) + alignof(std::max_align_t) - 1) / alignof(std::max_align_t) * alignof(std::max_align_t);
+constexpr unsigned char FreedFill = 0xDD;
+
+Block *FreedBlocks = nullptr;
+
+unsigned char *Payload(Block *block) { return reinterpret_cast<unsigned char *>(block) + HeaderSize; }
+
+bool FreedBlocksUntouched()
+{
+    for (Block *block = FreedBlocks; block; block = block->nextFreed) {
+        for (std::size_t index = 0; index < block->size; ++index) {
+            if (Payload(block)[index] != FreedFill)
+                return false;
+        }
+    }
+    return true;
+}
 
 } // namespace
 
 void *operator new(std::size_t size)
 {
-    auto *block = static_cast<char *>(std::malloc(size + BlockHeader));
+    auto *block = static_cast<Block *>(std::malloc(size + HeaderSize));
     if (!block)
         throw std::bad_alloc();
-    *reinterpret_cast<std::size_t *>(block) = size;
-    return block + BlockHeader;
+    block->size = size;
+    return Payload(block);
 }
 
 void operator delete(void *memory) noexcept
 {
     if (!memory)
         return;
-    char *block = static_cast<char *>(memory) - BlockHeader;
-    std::memset(memory, 0xDD, *reinterpret_cast<std::size_t *>(block));
-    std::free(block);
+    auto *block = reinterpret_cast<Block *>(static_cast<unsigned char *>(memory) - HeaderSize);
+    std::memset(memory, FreedFill, block->size);
+    block->nextFreed = FreedBlocks;
+    FreedBlocks = block;
 }
 
 void operator delete(void *memory, std::size_t) noexcept { operator delete(memory); }
@@ -224,5 +249,7 @@ int main(int argc, char **argv)
     if (!PumpUntil([] { return Deleted; }))
         return 2;
     PostClick(witness.GetHandle(), 20, 20);
-    return PumpUntil([&] { return witness.clicked; }) ? 0 : 3;
+    if (!PumpUntil([&] { return witness.clicked; }))
+        return 3;
+    return FreedBlocksUntouched() ? 0 : 4;
 }
