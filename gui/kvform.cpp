@@ -276,7 +276,10 @@ void KVFORM::SetDefaultButton(KVBUTTON *button)
         SetButtonType(*button, BS_DEFPUSHBUTTON);
 }
 
-KVBUTTON *KVFORM::GetDefaultButton() { return DefaultButton && IsRegistered(DefaultButton) ? DefaultButton : nullptr; }
+KVBUTTON *KVFORM::GetDefaultButton()
+{
+    return DefaultButton && IsRegistered(DefaultButton) ? DefaultButton : nullptr;
+}
 
 // A pressed button notifies its form; the form reflects the notification to
 // the button, which raises eClick as for a click.

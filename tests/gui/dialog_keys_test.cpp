@@ -38,9 +38,9 @@ enum class Focus { Edit, Memo, Other };
 
 struct KeyCase {
     const char *name;
-    bool withDefault;  // `ok` is the default button
-    bool overMain;     // shown modally in front of a visible main form
-    bool takeEscape;   // the eKeyDown handler takes Escape
+    bool withDefault; // `ok` is the default button
+    bool overMain;    // shown modally in front of a visible main form
+    bool takeEscape;  // the eKeyDown handler takes Escape
     Focus focus;
     WORD key;
     // What follows: the button clicked (null for none), whether the dialog
@@ -51,20 +51,22 @@ struct KeyCase {
 };
 
 const KeyCase KeyCases[] = {
-    {"Enter in an edit presses the default button", true, true, false, Focus::Edit, VK_RETURN, "ok", false, false},
+    {"Enter in an edit presses the default button", true, true, false, Focus::Edit, VK_RETURN, "ok", false,
+     false},
     {"Enter in a memo is a line break", true, true, false, Focus::Memo, VK_RETURN, nullptr, false, true},
     {"Enter on a button presses it", true, true, false, Focus::Other, VK_RETURN, "other", false, false},
-    {"without a default button Enter presses nothing", false, true, false, Focus::Edit, VK_RETURN, nullptr, false,
-     false},
-    {"without a default button the memo still types Enter", false, true, false, Focus::Memo, VK_RETURN, nullptr,
-     false, true},
+    {"without a default button Enter presses nothing", false, true, false, Focus::Edit, VK_RETURN, nullptr,
+     false, false},
+    {"without a default button the memo still types Enter", false, true, false, Focus::Memo, VK_RETURN,
+     nullptr, false, true},
     {"Escape closes the dialog", true, true, false, Focus::Edit, VK_ESCAPE, nullptr, true, false},
-    {"Escape closes a dialog without a default button", false, true, false, Focus::Memo, VK_ESCAPE, nullptr, true,
-     false},
-    {"Escape taken by the handler leaves the dialog", true, true, true, Focus::Edit, VK_ESCAPE, nullptr, false, false},
+    {"Escape closes a dialog without a default button", false, true, false, Focus::Memo, VK_ESCAPE, nullptr,
+     true, false},
+    {"Escape taken by the handler leaves the dialog", true, true, true, Focus::Edit, VK_ESCAPE, nullptr,
+     false, false},
     {"Escape leaves the main form", true, false, false, Focus::Edit, VK_ESCAPE, nullptr, false, false},
-    {"Enter in the main form presses its default button", true, false, false, Focus::Edit, VK_RETURN, "ok", false,
-     false},
+    {"Enter in the main form presses its default button", true, false, false, Focus::Edit, VK_RETURN, "ok",
+     false, false},
 };
 
 } // namespace
@@ -103,9 +105,9 @@ TEST(DialogKeys, EnterAndEscapeActAsInDialogsAfterTheControlsHandlers)
         const auto keys = dialog.EventsOf({eKeyDown, eClick});
         ASSERT_FALSE(keys.empty());
         EXPECT_EQ(keys[0].sender, focused);
-        const void *expected = row.clicked == nullptr               ? nullptr
+        const void *expected = row.clicked == nullptr             ? nullptr
                                : std::string(row.clicked) == "ok" ? static_cast<void *>(&dialog.ok)
-                                                                   : static_cast<void *>(&dialog.other);
+                                                                  : static_cast<void *>(&dialog.other);
         const auto clicks = dialog.EventsOf({eClick});
         ASSERT_EQ(clicks.size(), expected ? 1u : 0u);
         if (expected) {
@@ -117,7 +119,9 @@ TEST(DialogKeys, EnterAndEscapeActAsInDialogsAfterTheControlsHandlers)
 TEST(DialogKeys, TheDefaultButtonIsDrawnAsSuchAndForgottenWhenDeleted)
 {
     DialogForm dialog;
-    auto typeOf = [](KVBUTTON &button) { return GetWindowLongPtrA(button.GetHandle(), GWL_STYLE) & BS_TYPEMASK; };
+    auto typeOf = [](KVBUTTON &button) {
+        return GetWindowLongPtrA(button.GetHandle(), GWL_STYLE) & BS_TYPEMASK;
+    };
     EXPECT_EQ(dialog.GetDefaultButton(), nullptr);
     dialog.SetDefaultButton(&dialog.ok);
     EXPECT_EQ(dialog.GetDefaultButton(), &dialog.ok);

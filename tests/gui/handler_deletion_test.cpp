@@ -10,9 +10,9 @@
 namespace {
 
 // The probe's exit status, or STILL_ACTIVE when it did not end in time.
-DWORD RunProbe(const std::string &trigger, const std::string &victim)
+DWORD RunProbe(const std::string &arguments)
 {
-    std::string commandLine = "\"" + ProgramBeside("handler_deletion_probe.exe") + "\" " + trigger + " " + victim;
+    std::string commandLine = "\"" + ProgramBeside("handler_deletion_probe.exe") + "\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
@@ -33,19 +33,30 @@ DWORD RunProbe(const std::string &trigger, const std::string &victim)
 
 TEST(HandlerDeletion, AnObjectDeletedInAHandlerLeavesTheProgramRunning)
 {
-    // The event and its sender; what its handler destroys and deletes: the
-    // sender itself, its form, or a sibling.
-    const std::pair<const char *, const char *> cases[] = {
-        {"close", "form"},           {"destroy", "form"},          {"form-click", "form"},
-        {"form-mousedown", "form"},  {"form-keydown", "form"},     {"form-click", "button"},
-        {"button-click", "button"},  {"button-click", "form"},     {"button-click", "edit"},
-        {"button-mousedown", "button"}, {"button-mousedown", "form"}, {"edit-keydown", "edit"},
-        {"edit-keydown", "form"},    {"edit-keydown", "button"},   {"edit-destroy", "edit"},
-        {"menu", "item"},            {"menu", "form"},             {"menu", "button"},
-        {"accelerator", "item"},     {"accelerator", "form"},
-    };
-    for (const auto &[trigger, victim] : cases) {
-        SCOPED_TRACE(std::string(trigger) + " deletes the " + victim);
-        EXPECT_EQ(RunProbe(trigger, victim), 0u);
+    // The event and its sender, then what the handler destroys and deletes:
+    // the sender itself, its form, or a sibling.
+    const char *const cases[] = {"close form",
+                                 "destroy form",
+                                 "form-click form",
+                                 "form-mousedown form",
+                                 "form-keydown form",
+                                 "form-click button",
+                                 "button-click button",
+                                 "button-click form",
+                                 "button-click edit",
+                                 "button-mousedown button",
+                                 "button-mousedown form",
+                                 "edit-keydown edit",
+                                 "edit-keydown form",
+                                 "edit-keydown button",
+                                 "edit-destroy edit",
+                                 "menu item",
+                                 "menu form",
+                                 "menu button",
+                                 "accelerator item",
+                                 "accelerator form"};
+    for (const char *arguments : cases) {
+        SCOPED_TRACE(arguments);
+        EXPECT_EQ(RunProbe(arguments), 0u);
     }
 }

@@ -122,7 +122,8 @@ TEST(FormFocus, AFormBuiltHiddenFocusesItsFirstControlWhenShownAndTakesNothingBe
     // it is shown.
     const std::pair<bool, bool> cases[] = {{false, false}, {false, true}, {true, false}, {true, true}};
     for (const auto &[withMain, modal] : cases) {
-        SCOPED_TRACE(std::string(withMain ? "beside a main form, " : "alone, ") + (modal ? "ShowModal" : "Show"));
+        SCOPED_TRACE(std::string(withMain ? "beside a main form, " : "alone, ") +
+                     (modal ? "ShowModal" : "Show"));
         RecorderForm main;
         KVEDIT first(&main, "", 5, 5, 100, 20), second(&main, "", 5, 30, 100, 20);
         if (withMain) {
