@@ -239,10 +239,10 @@ int32_t KVFORM::ShowModal()
     loop.inFrontOfWindow = std::any_of(disabled.begin(), disabled.end(), [](const DisabledForm &entry) {
         return Lazy::IsWindowVisible(entry.window) != FALSE;
     });
-    if (!loop.formDeleted) {
+    if (!loop.formDeleted)
         SetEnabled(KvTrue);
+    if (!loop.formDeleted)
         Show();
-    }
     while (!loop.formDeleted && Handle && Lazy::IsWindow(Handle))
         PumpMessage();
     RestoreForms(disabled);
