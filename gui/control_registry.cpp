@@ -38,3 +38,12 @@ KVCONTROL *FindControl(HWND window)
     }
     return nullptr;
 }
+
+bool IsRegistered(const KVCONTROL *control)
+{
+    for (KVCONTROL *registered = ControlRegistry; registered; registered = registered->NextInRegistry()) {
+        if (registered == control)
+            return true;
+    }
+    return false;
+}

@@ -16,10 +16,11 @@ KVBUTTON::KVBUTTON(KVCONTROL *parent, const KVSTRING &caption, int32_t left, int
 LRESULT KVBUTTON::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const LRESULT result = KVCONTROL::WindowProc(message, wParam, lParam);
+    if (!IsRegistered(this))
+        return 0;
     if (message == WM_COMMAND && !IsContainer && HIWORD(wParam) == BN_CLICKED) {
         OnClick();
-        KvEvent click(eClick);
-        Fire(click);
+        FireIfRegistered(this, eClick);
     }
     return result;
 }

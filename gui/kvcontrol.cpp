@@ -41,33 +41,46 @@ void KVCONTROL::SetMessage(UINT message, WPARAM wParam, LPARAM lParam)
     CurrentLParam = lParam;
 }
 
+// The message is used up before the window's own processing runs, which
+// may end with this control deleted (a button's click notification reaches
+// a handler that deletes the button): nothing of the control is touched
+// afterwards.
 LRESULT KVCONTROL::DefaultHandler()
 {
     if (CurrentMessage == 0)
         return 0;
-    const LRESULT result =
-        OldWindowProc
-            ? Lazy::CallWindowProcA(OldWindowProc, Handle, CurrentMessage, CurrentWParam, CurrentLParam)
-            : Lazy::DefWindowProcA(Handle, CurrentMessage, CurrentWParam, CurrentLParam);
+    const MessageState current = SaveMessage();
     CurrentMessage = 0;
-    return result;
+    HWND window = Handle;
+    return OldWindowProc
+               ? Lazy::CallWindowProcA(OldWindowProc, window, current.message, current.wParam, current.lParam)
+               : Lazy::DefWindowProcA(window, current.message, current.wParam, current.lParam);
 }
 
 void KVCONTROL::Fire(KvEvent &event)
 {
-    for (KVCONTROL *control = this; control; control = control->GetParent()) {
-        if (control->IsA("Form")) {
-            control->EventHandler(this, event);
-            return;
-        }
-    }
+    if (KVCONTROL *form = EnclosingForm())
+        form->EventHandler(this, event);
 }
 
+KVCONTROL *KVCONTROL::EnclosingForm()
+{
+    for (KVCONTROL *control = this; control; control = control->GetParent()) {
+        if (control->IsA("Form"))
+            return control;
+    }
+    return nullptr;
+}
+
+// A hidden form gets the focus for its first control when it is shown:
+// focusing a control here would make the hidden form the active window.
 void KVCONTROL::AddChild(KVCONTROL *child)
 {
     child->NextSibling = nullptr;
     if (!FirstChild) {
         FirstChild = child;
+        if (!Lazy::IsWindowVisible(Handle))
+            return;
         HWND active = Lazy::GetActiveWindow();
         child->SetFocus();
         if (active)
@@ -188,10 +201,10 @@ LRESULT KVCONTROL::OnMouseUp(uint32_t, uint32_t, uint32_t, uint32_t) { return De
 LRESULT KVCONTROL::OnKeyPress(const KVSTRING &, uint32_t keyCode)
 {
     if (keyCode == VK_TAB && TabStop && !WantTabs) {
-        FocusNext();
         // The Tab is used up by the move; the control's own processing
         // would type it into the control that has just lost the focus.
         CurrentMessage = 0;
+        FocusNext();
         return 0;
     }
     return DefaultHandler();

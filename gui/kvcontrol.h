@@ -6,8 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <utility>
-#include <vector>
 
 #include "control_font.h"
 #include "events.h"
@@ -147,8 +145,6 @@ class KVCONTROL {
     ControlFont Font;
     KVCANVAS Canvas;
     KvBool Focused = KvFalse;
-    // The enabled state kept while another form is modal.
-    KvBool SavedEnabled = KvFalse;
     KVCONTROL *Parent = nullptr;
     KVCONTROL *FirstChild = nullptr;
     KVCONTROL *NextControl = nullptr;
@@ -161,11 +157,6 @@ class KVCONTROL {
     KvBool IsContainer = KvFalse;
     KvBool WantTabs = KvFalse;
     KvBool TabStop = KvTrue;
-
-    friend void DisableForms();
-    friend void RestoreForms();
-    friend std::vector<std::pair<KVCONTROL *, KvBool>> SaveFormStates();
-    friend void RestoreFormStates(const std::vector<std::pair<KVCONTROL *, KvBool>> &states);
 };
 
 // Head of the list of registered controls: the only way from a window to
@@ -174,6 +165,16 @@ extern KVCONTROL *ControlRegistry;
 
 // The registered control of a window, or null.
 KVCONTROL *FindControl(HWND window);
+
+// Whether the control is registered, found by its address alone, so that a
+// deleted control is never dereferenced. A handler may destroy its control
+// or delete it; the dispatch asks this after every handler and hook and
+// touches the control no more once it has left the registry.
+bool IsRegistered(const KVCONTROL *control);
+
+// Fires an event of `code` from the control unless it has left the registry:
+// a hook that ran before may have deleted or destroyed it.
+void FireIfRegistered(KVCONTROL *control, int32_t code);
 
 // The window procedure of the library's window class and of every
 // subclassed standard control.

@@ -32,10 +32,11 @@ KVEDIT::KVEDIT(KVCONTROL *parent, const KVSTRING &caption, int32_t left, int32_t
 LRESULT KVEDIT::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const LRESULT result = KVCONTROL::WindowProc(message, wParam, lParam);
+    if (!IsRegistered(this))
+        return 0;
     if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
         OnChange();
-        KvEvent changed(eChange);
-        Fire(changed);
+        FireIfRegistered(this, eChange);
     }
     return result;
 }

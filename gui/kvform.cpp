@@ -1,6 +1,9 @@
 #include "kvform.h"
 
+#include <algorithm>
+
 #include "app_instance.h"
+#include "kvbutton.h"
 #include "message_loop.h"
 #include "window_class.h"
 
@@ -11,6 +14,21 @@ void Reactivate(HWND window)
 {
     if (window)
         Lazy::SetActiveWindow(window);
+}
+
+// Gives the button another type (push button or default push button), which
+// redraws it; the other style bits stay.
+void SetButtonType(KVBUTTON &button, DWORD type)
+{
+    HWND window = button.GetHandle();
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
+    Lazy::SendMessageA(window, BM_SETSTYLE, (style & 0xFFFF & ~BS_TYPEMASK) | type, TRUE);
+}
+
+// A multi-line edit that wants Return types Enter as a line break.
+bool TakesReturn(KVCONTROL &control)
+{
+    return control.IsA("Edit") && control.HasStyle(ES_MULTILINE) && control.HasStyle(ES_WANTRETURN);
 }
 
 } // namespace
@@ -36,15 +54,27 @@ KVFORM::KVFORM()
     Reactivate(active);
 }
 
+KVFORM::~KVFORM()
+{
+    for (ModalLoopState *loop = ModalLoop; loop; loop = loop->enclosing) {
+        loop->formDeleted = true;
+        loop->result = ModalResult;
+    }
+}
+
 LRESULT KVFORM::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const LRESULT result = KVCONTROL::WindowProc(message, wParam, lParam);
-    switch (message) {
-    case WM_LBUTTONDOWN:
-        // Captured, the form hears the release wherever it happens.
-        Pressed = KvTrue;
+    if (message == WM_LBUTTONDOWN) {
+        // Captured, the form hears the release wherever it happens. The
+        // capture comes before the handlers: one that opens a modal loop
+        // disables this form, which ends the capture and with it the press.
         Lazy::SetCapture(Handle);
-        break;
+        Pressed = KvTrue;
+    }
+    const LRESULT result = KVCONTROL::WindowProc(message, wParam, lParam);
+    if (!IsRegistered(this))
+        return 0;
+    switch (message) {
     case WM_LBUTTONUP: {
         const bool clicked = Pressed && InClientArea(lParam);
         // Releasing the capture reports a lost capture; the press is over.
@@ -53,8 +83,7 @@ LRESULT KVFORM::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             Lazy::ReleaseCapture();
         if (clicked) {
             OnClick();
-            KvEvent click(eClick);
-            Fire(click);
+            FireIfRegistered(this, eClick);
         }
         break;
     }
@@ -179,23 +208,52 @@ int32_t KVFORM::GetWindowState()
 
 void KVFORM::Close() { Lazy::DestroyWindow(Handle); }
 
-void KVFORM::Show() { SetVisible(KvTrue); }
+// A form that became the active window while it was hidden hears no
+// activation when it is shown, which would have focused its first control.
+void KVFORM::Show()
+{
+    SetVisible(KvTrue);
+    if (IsRegistered(this) && Lazy::GetActiveWindow() == Handle)
+        FocusFirstControl();
+}
 
+void KVFORM::FocusFirstControl()
+{
+    HWND focused = Lazy::GetFocus();
+    if (focused != Handle) {
+        for (KVCONTROL *control = FindControl(focused); control; control = control->GetParent()) {
+            if (control == this)
+                return;
+        }
+    }
+    if (KVCONTROL *first = FirstTabStop())
+        first->SetFocus();
+    else
+        Lazy::SetFocus(Handle);
+}
+
+// Every step may run handlers that delete the form; the loop's state, which
+// the destructor marks, lives here.
 int32_t KVFORM::ShowModal()
 {
+    ModalLoopState loop{ModalLoop};
+    ModalLoop = &loop;
     HWND active = Lazy::GetActiveWindow();
-    // DisableForms overwrites the states that an enclosing modal loop saved;
-    // they are put back when this loop ends.
-    const SavedFormStates enclosing = SaveFormStates();
-    DisableForms();
-    SetEnabled(KvTrue);
-    Show();
-    while (Handle && Lazy::IsWindow(Handle))
+    const DisabledForms disabled = DisableForms(this);
+    loop.inFrontOfWindow = std::any_of(disabled.begin(), disabled.end(), [](const DisabledForm &entry) {
+        return Lazy::IsWindowVisible(entry.window) != FALSE;
+    });
+    if (!loop.formDeleted)
+        SetEnabled(KvTrue);
+    if (!loop.formDeleted)
+        Show();
+    while (!loop.formDeleted && Handle && Lazy::IsWindow(Handle))
         PumpMessage();
-    // This form unregistered when its window went, so it is not touched.
-    RestoreForms();
-    RestoreFormStates(enclosing);
+    RestoreForms(disabled);
     Reactivate(active);
+    if (loop.formDeleted)
+        return loop.result;
+    ModalLoop = loop.enclosing;
     return ModalResult;
 }
 
@@ -216,3 +274,39 @@ int32_t KVFORM::Message(const KVSTRING &text, uint32_t flags)
 LRESULT KVFORM::OnQueryEndSession() { return TRUE; }
 
 LRESULT KVFORM::OnEndSession(KvBool) { return 0; }
+
+void KVFORM::SetDefaultButton(KVBUTTON *button)
+{
+    if (KVBUTTON *previous = GetDefaultButton())
+        SetButtonType(*previous, BS_PUSHBUTTON);
+    DefaultButton = button;
+    if (button)
+        SetButtonType(*button, BS_DEFPUSHBUTTON);
+}
+
+KVBUTTON *KVFORM::GetDefaultButton()
+{
+    return DefaultButton && IsRegistered(DefaultButton) ? DefaultButton : nullptr;
+}
+
+// A pressed button notifies its form; the form reflects the notification to
+// the button, which raises eClick as for a click.
+bool KVFORM::UseDialogKey(uint32_t keyCode, KVCONTROL &focused)
+{
+    if (keyCode == VK_ESCAPE) {
+        if (!ModalLoop || !ModalLoop->inFrontOfWindow)
+            return false;
+        Lazy::SendMessageA(Handle, WM_CLOSE, 0, 0);
+        return true;
+    }
+    KVBUTTON *button = GetDefaultButton();
+    if (!button || TakesReturn(focused))
+        return false;
+    if (auto *focusedButton = dynamic_cast<KVBUTTON *>(&focused))
+        button = focusedButton;
+    else if (!button->GetEnabled())
+        return false;
+    Lazy::SendMessageA(Handle, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(button->GetHandle()));
+    return true;
+}

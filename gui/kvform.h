@@ -19,11 +19,16 @@ constexpr int32_t WindowNormal = 0;
 constexpr int32_t WindowMaximized = 1;
 constexpr int32_t WindowMinimized = 2;
 
+class KVBUTTON;
+
 class KVFORM : public KVCONTROL {
   public:
     // Creates the hidden 400 x 300 window with an empty caption at the
     // system's default position and fires eCreate.
     KVFORM();
+    // Leaves the window alone; a modal loop running for the form ends, and
+    // ShowModal answers the ModalResult the form had.
+    ~KVFORM() override;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     int32_t GetClientWidth() override;
@@ -48,9 +53,15 @@ class KVFORM : public KVCONTROL {
     virtual int32_t GetWindowState();
     // Destroys the window.
     virtual void Close();
+    // Shows the form; when it is then the active window, its first control
+    // that takes the focus has it (unless one of its controls has it).
     virtual void Show();
     // Shows the form with every other form disabled and pumps messages
-    // until the window is destroyed; answers ModalResult.
+    // until the window is destroyed, then enables again the forms it
+    // disabled; answers ModalResult. Escape closes the form, as its close
+    // box does, when the loop disabled a visible form (a dialog in front of
+    // its window); the program's main form, whose modal loop is the
+    // program's message loop, is never closed by Escape.
     virtual int32_t ShowModal();
     virtual void Hide();
     virtual KVFORM *GetForm();
@@ -63,6 +74,19 @@ class KVFORM : public KVCONTROL {
     // The session ends when `ending` is true (the process is ended after
     // this returns); by default the form lets that happen.
     virtual LRESULT OnEndSession(KvBool ending);
+    // The button that Enter presses, drawn as the default push button; null
+    // for none. The button has its window (a parent) already.
+    virtual void SetDefaultButton(KVBUTTON *button);
+    // Null when there is none or the button is gone.
+    virtual KVBUTTON *GetDefaultButton();
+
+    // Enter or Escape that reached `focused` and that its hooks and
+    // handlers left: Escape closes a modal dialog (see ShowModal); Enter
+    // presses the focused button, or else the default button unless the
+    // focused control takes Enter itself (a multi-line edit that wants
+    // Return). Answers whether the form used the key; a form without a
+    // default button leaves Enter alone.
+    bool UseDialogKey(uint32_t keyCode, KVCONTROL &focused);
 
   protected:
     bool InClientArea(LPARAM position);
@@ -73,4 +97,23 @@ class KVFORM : public KVCONTROL {
     // The left button went down in the client area and has not come up; the
     // form holds the mouse capture meanwhile.
     KvBool Pressed = KvFalse;
+
+  private:
+    // A modal loop running for this form; a loop of the same form further
+    // out is `enclosing`.
+    struct ModalLoopState {
+        ModalLoopState *enclosing;
+        // The loop disabled a visible form: Escape closes this one.
+        bool inFrontOfWindow = false;
+        // Set by the destructor, with the form's last ModalResult.
+        bool formDeleted = false;
+        int32_t result = 0;
+    };
+
+    // The focus goes to the first control that takes it, unless a control of
+    // the form has it.
+    void FocusFirstControl();
+
+    ModalLoopState *ModalLoop = nullptr;
+    KVBUTTON *DefaultButton = nullptr;
 };

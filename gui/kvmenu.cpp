@@ -10,6 +10,25 @@ KVMENUITEM *MenuItemList = nullptr;
 
 namespace {
 
+// WM_COMMAND and accelerator records carry 16 bits.
+constexpr uint32_t LastCommandID = 0xFFFF;
+
+// The counter's next value; past the last one, the lowest identifier that
+// no living item holds, or 0 when every one is held.
+uint32_t TakeCommandID()
+{
+    if (NextCommandID <= LastCommandID)
+        return NextCommandID++;
+    std::vector<bool> held(LastCommandID + 1);
+    for (KVMENUITEM *item = MenuItemList; item; item = item->NextInList())
+        held[item->GetID()] = true;
+    for (uint32_t id = 1; id <= LastCommandID; ++id) {
+        if (!held[id])
+            return id;
+    }
+    return 0;
+}
+
 // The item record without the item bitmap, which items never use: the size
 // every version of the menu functions accepts (44 bytes in 32-bit builds).
 constexpr UINT ItemInfoSize = offsetof(MENUITEMINFOA, hbmpItem);
@@ -17,17 +36,6 @@ static_assert(sizeof(void *) != 4 || ItemInfoSize == 44, "the 32-bit item record
 
 // Appends at the end of the Win32 menu.
 constexpr UINT AtTheEnd = static_cast<UINT>(-1);
-
-// Whether the control is still registered, found by its address alone: a
-// deleted form is never dereferenced.
-bool IsRegistered(const KVCONTROL *control)
-{
-    for (KVCONTROL *registered = ControlRegistry; registered; registered = registered->NextInRegistry()) {
-        if (registered == control)
-            return true;
-    }
-    return false;
-}
 
 } // namespace
 
@@ -149,7 +157,7 @@ HACCEL KVMAINMENU::GetAcceleratorTable() { return AccelTable; }
 
 // --- KVMENUITEM ---
 
-KVMENUITEM::KVMENUITEM() : CommandID(NextCommandID++), ItemInfo()
+KVMENUITEM::KVMENUITEM() : CommandID(TakeCommandID()), ItemInfo()
 {
     ItemInfo.cbSize = ItemInfoSize;
     ItemInfo.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_CHECKMARKS | MIIM_TYPE | MIIM_DATA;
@@ -313,6 +321,8 @@ void KVMENUITEM::AddAccelerators(std::vector<ACCEL> &table)
 
 bool MenuCommand(uint32_t id)
 {
+    if (id == 0)
+        return false;
     for (KVMENUITEM *item = MenuItemList; item; item = item->NextInList()) {
         if (item->GetID() == id) {
             item->Click();

@@ -156,7 +156,9 @@ class KVMENUITEM : public KVPOPUP {
 };
 
 // The command identifier of the next item: 1 at program start, then 2, 3,
-// ... in construction order, never reused.
+// ... in construction order up to 65535, the last one that WM_COMMAND
+// carries. Past it, each new item takes the lowest identifier that no living
+// item holds (0, which no command chooses, when all are held).
 extern uint32_t NextCommandID;
 // Head of the list of all existing items, in construction order.
 extern KVMENUITEM *MenuItemList;

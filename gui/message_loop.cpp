@@ -1,5 +1,6 @@
 #include "message_loop.h"
 
+#include "dialog_keys.h"
 #include "kvarray.h"
 #include "kvcontrol.h"
 
@@ -95,36 +96,34 @@ void PumpMessage()
         return;
     if (TranslateAccelerators(message))
         return;
+    if (message.message == WM_KEYDOWN && IsDialogKey(static_cast<uint32_t>(message.wParam))) {
+        DispatchDialogKey(message);
+        return;
+    }
     Lazy::TranslateMessage(&message);
     Lazy::DispatchMessageA(&message);
 }
 
-void DisableForms()
+DisabledForms DisableForms(KVCONTROL *keep)
 {
-    ForEachForm([](KVCONTROL &form) {
-        form.SavedEnabled = form.GetEnabled();
-        form.SetEnabled(KvFalse);
-    });
-}
-
-void RestoreForms()
-{
-    ForEachForm([](KVCONTROL &form) { form.SetEnabled(form.SavedEnabled); });
-}
-
-SavedFormStates SaveFormStates()
-{
-    SavedFormStates states;
-    ForEachForm([&](KVCONTROL &form) { states.emplace_back(&form, form.SavedEnabled); });
-    return states;
-}
-
-void RestoreFormStates(const SavedFormStates &states)
-{
+    DisabledForms disabled;
     ForEachForm([&](KVCONTROL &form) {
-        for (const auto &saved : states) {
-            if (saved.first == &form)
-                form.SavedEnabled = saved.second;
-        }
+        if (&form != keep && form.GetEnabled())
+            disabled.push_back({&form, form.GetHandle()});
     });
+    // Disabling sends messages, whose handlers may delete forms: the list
+    // is made first and each form checked before it is touched.
+    for (const DisabledForm &entry : disabled) {
+        if (FindControl(entry.window) == entry.form)
+            entry.form->SetEnabled(KvFalse);
+    }
+    return disabled;
+}
+
+void RestoreForms(const DisabledForms &forms)
+{
+    for (const DisabledForm &entry : forms) {
+        if (FindControl(entry.window) == entry.form)
+            entry.form->SetEnabled(KvTrue);
+    }
 }

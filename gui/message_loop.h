@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 #include "kvbool.h"
@@ -38,17 +37,21 @@ int32_t AcceleratorOwnerCount();
 
 // Waits for one message and handles it: the first table of an enabled form
 // that contains the message's window and translates the message consumes
-// it; any other message is translated and dispatched. WM_QUIT is consumed.
+// it; any other message is translated and dispatched (a key-down of Enter
+// or Escape is dispatched first, see dialog_keys.h). WM_QUIT is consumed.
 void PumpMessage();
 
-// Saves every registered form's enabled state and disables it.
-void DisableForms();
-// Gives every registered form its saved enabled state back.
-void RestoreForms();
+// A form that a modal loop disabled, with its window: a form deleted
+// meanwhile is told apart from a new one at the same address.
+struct DisabledForm {
+    KVCONTROL *form;
+    HWND window;
+};
+using DisabledForms = std::vector<DisabledForm>;
 
-// The saved enabled states of the registered forms, which a modal loop keeps
-// aside while a nested one overwrites them.
-using SavedFormStates = std::vector<std::pair<KVCONTROL *, KvBool>>;
-SavedFormStates SaveFormStates();
-// Puts the states back into the forms that are still registered.
-void RestoreFormStates(const SavedFormStates &states);
+// Disables every registered form that is enabled, except `keep`, and answers
+// those it disabled.
+DisabledForms DisableForms(KVCONTROL *keep = nullptr);
+// Enables the forms again that still exist; forms made meanwhile, and those
+// that were disabled already, stay as they are.
+void RestoreForms(const DisabledForms &forms);

@@ -1,5 +1,6 @@
 // The one window procedure of the library and the message dispatch of
 // KVCONTROL: messages become handler hooks and events.
+#include "dialog_keys.h"
 #include "dispatch_hooks.h"
 #include "kvcontrol.h"
 #include "window_class.h"
@@ -13,25 +14,42 @@ namespace {
 constexpr WORD MenuNotification = 0;
 constexpr WORD AcceleratorNotification = 1;
 
-// SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_FRAMECHANGED | SWP_NOOWNERZORDER
-constexpr UINT RecalculateFrame = 0x22F;
+// SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_FRAMECHANGED |
+// SWP_NOOWNERZORDER: without SWP_NOACTIVATE the system makes a top-level
+// window active, and a form, still hidden, would take the activation from
+// the window the user works in.
+constexpr UINT RecalculateFrame = 0x23F;
 
-// Builds the event of a message, runs the hook and fires the event; the
-// record lives for this one message.
-template <typename Record, typename Hook> LRESULT HookThenFire(KVCONTROL &control, Record event, Hook hook)
+// Runs the hook, then fires the event unless the hook left the control
+// deleted or destroyed; the record lives for this one message.
+template <typename Record, typename Hook> LRESULT HookThenFire(KVCONTROL &control, Record &&event, Hook hook)
 {
     const LRESULT result = hook(event);
+    if (!IsRegistered(&control))
+        return 0;
     control.Fire(event);
     return result;
 }
 
-void FireCode(KVCONTROL &control, int32_t code)
+// Fires the event, then runs the hook unless a handler deleted or destroyed
+// the control.
+template <typename Hook> LRESULT FireThenHook(KVCONTROL &control, int32_t code, Hook hook)
 {
-    KvEvent event(code);
-    control.Fire(event);
+    FireIfRegistered(&control, code);
+    if (!IsRegistered(&control))
+        return 0;
+    return hook();
 }
 
 } // namespace
+
+void FireIfRegistered(KVCONTROL *control, int32_t code)
+{
+    if (!IsRegistered(control))
+        return;
+    KvEvent event(code);
+    control->Fire(event);
+}
 
 LRESULT CALLBACK LibraryWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -40,12 +58,14 @@ LRESULT CALLBACK LibraryWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         return Lazy::DefWindowProcA(window, message, wParam, lParam);
     // A handler may send messages to its own control (a caption, a message
     // box); the message that was being processed comes back afterwards, so
-    // its default processing still runs, once. A control destroyed in the
-    // meantime has nothing left to process.
+    // its default processing still runs, once. A control deleted or
+    // destroyed meanwhile has nothing left to process, and its message
+    // counts as processed.
     const KVCONTROL::MessageState outer = control->SaveMessage();
     const LRESULT result = control->WindowProc(message, wParam, lParam);
-    if (FindControl(window) == control)
-        control->RestoreMessage(outer);
+    if (FindControl(window) != control)
+        return 0;
+    control->RestoreMessage(outer);
     return result;
 }
 
@@ -54,19 +74,16 @@ LRESULT KVCONTROL::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     SetMessage(message, wParam, lParam);
     switch (message) {
     case WM_CLOSE:
-        FireCode(*this, eClose);
-        return OnClose();
+        return FireThenHook(*this, eClose, [this] { return OnClose(); });
     case WM_DESTROY:
-        FireCode(*this, eDestroy);
-        return OnDestroy();
-    case WM_PAINT: {
-        const LRESULT result = OnPaint();
-        FireCode(*this, ePaint);
-        return result;
-    }
+        return FireThenHook(*this, eDestroy, [this] { return OnDestroy(); });
+    case WM_PAINT:
+        return HookThenFire(*this, KvEvent(ePaint), [this](KvEvent &) { return OnPaint(); });
     case WM_MOVE:
+        // The new frame may resize the window, and a resize handler may
+        // delete the control.
         Lazy::SetWindowPos(Handle, nullptr, 0, 0, 0, 0, RecalculateFrame);
-        return DefaultHandler();
+        return IsRegistered(this) ? DefaultHandler() : 0;
     case WM_NCCALCSIZE: {
         // The first rectangle of the calculation is the window's: parent
         // client coordinates for a child, screen coordinates for a form.
@@ -78,8 +95,7 @@ LRESULT KVCONTROL::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return DefaultHandler();
     }
     case WM_SIZE:
-        FireCode(*this, eResize);
-        return DefaultHandler();
+        return FireThenHook(*this, eResize, [this] { return DefaultHandler(); });
     case WM_MOUSEMOVE:
         return HookThenFire(*this, KvMouseEvent(eMouseMove, wParam, lParam),
                             [this](KvMouseEvent &e) { return OnMouseMove(e.X, e.Y, e.Shift); });
@@ -101,34 +117,39 @@ LRESULT KVCONTROL::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CHAR:
         return HookThenFire(*this, KvKeyEvent(eKeyPress, wParam),
                             [this](KvKeyEvent &e) { return OnKeyPress(e.Key, e.KeyCode); });
-    case WM_KEYDOWN:
-        return HookThenFire(*this, KvKeyEvent(eKeyDown, wParam),
-                            [this](KvKeyEvent &e) { return OnKeyDown(e.Key, e.KeyCode); });
+    case WM_KEYDOWN: {
+        KvKeyEvent event(eKeyDown, wParam);
+        const LRESULT result =
+            HookThenFire(*this, event, [this](KvKeyEvent &e) { return OnKeyDown(e.Key, e.KeyCode); });
+        // A handler takes the key by setting the record's key code to 0;
+        // otherwise Enter and Escape go on to the form.
+        if (IsRegistered(this) && IsDialogKey(event.KeyCode))
+            OfferDialogKey(*this, event.KeyCode);
+        return result;
+    }
     case WM_KEYUP:
         return HookThenFire(*this, KvKeyEvent(eKeyUp, wParam),
                             [this](KvKeyEvent &e) { return OnKeyUp(e.Key, e.KeyCode); });
     case WM_SETFOCUS: {
+        // Passing the focus on runs the focus handlers of other controls.
         if (IsContainer) {
             if (KVCONTROL *first = FirstTabStop())
                 first->SetFocus();
         } else if (!TabStop) {
             FocusNext();
         }
+        if (!IsRegistered(this))
+            return 0;
         // A control that passed the focus on has not gained it.
         if (Lazy::GetFocus() != Handle)
             return DefaultHandler();
-        const LRESULT result = OnSetFocus();
-        FireCode(*this, eGotFocus);
-        return result;
+        return HookThenFire(*this, KvEvent(eGotFocus), [this](KvEvent &) { return OnSetFocus(); });
     }
-    case WM_KILLFOCUS: {
+    case WM_KILLFOCUS:
         // Only a control that reported gaining the focus reports losing it.
         if (!Focused)
             return DefaultHandler();
-        const LRESULT result = OnKillFocus();
-        FireCode(*this, eLostFocus);
-        return result;
-    }
+        return HookThenFire(*this, KvEvent(eLostFocus), [this](KvEvent &) { return OnKillFocus(); });
     case WM_TIMER:
         if (TimerTickHandler && TimerTickHandler(static_cast<uint32_t>(wParam)))
             return 0;
@@ -142,7 +163,8 @@ LRESULT KVCONTROL::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             // A child's notification goes back to the child's own window.
             Lazy::SendMessageA(reinterpret_cast<HWND>(lParam), WM_COMMAND, wParam, lParam);
         }
-        return DefaultHandler();
+        // The item's or the child's handler may have deleted this form.
+        return IsRegistered(this) ? DefaultHandler() : 0;
     }
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:

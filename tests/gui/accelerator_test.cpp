@@ -90,13 +90,13 @@ TEST_F(AcceleratorTest, AKeyNoTableKnowsReachesTheFocusedControl)
 TEST_F(AcceleratorTest, ADisabledFormsTableIsNotTried)
 {
     TestOwner owner(&form);
-    DisableForms();
+    const DisabledForms disabled = DisableForms();
     {
         HeldControlKey control;
         PostKey(edit.GetHandle(), 'C');
         form.Flush();
     }
-    RestoreForms();
+    RestoreForms(disabled);
     EXPECT_TRUE(form.commands.empty());
     EXPECT_EQ(CountOf(edit.messages, WM_KEYDOWN), 1u);
     EXPECT_EQ(form.GetEnabled(), KvTrue);

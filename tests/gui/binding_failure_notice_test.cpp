@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "gui_test_support.h"
+
 namespace {
 
 struct BoxSearch {
@@ -25,15 +27,6 @@ BOOL CALLBACK FindBoxOfProcess(HWND window, LPARAM parameter)
     return FALSE;
 }
 
-// The probe is built beside this test.
-std::string ProbePath()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of("\\/") + 1) + "windowed_bind_failure_probe.exe";
-}
-
 } // namespace
 
 TEST(BindingFailure, AWindowedProgramShowsTheFailureAndEndsWithStatusOne)
@@ -41,7 +34,7 @@ TEST(BindingFailure, AWindowedProgramShowsTheFailureAndEndsWithStatusOne)
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    const std::string probe = ProbePath();
+    const std::string probe = ProgramBeside("windowed_bind_failure_probe.exe");
     ASSERT_TRUE(CreateProcessA(probe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                                &process));
     // The box is found as soon as it exists; its text comes a moment later.

@@ -159,3 +159,47 @@ void Activate(KVFORM &form)
     SetActiveWindow(form.GetHandle());
     PumpUntil([&] { return GetActiveWindow() == form.GetHandle(); }, 1000);
 }
+
+std::string ProgramBeside(const char *fileName)
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of("\\/") + 1) + fileName;
+}
+
+namespace {
+
+void SendMouseButton(DWORD flags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+void SendKey(WORD key, DWORD flags)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+} // namespace
+
+void ClickAt(HWND window, int x, int y)
+{
+    POINT point = {x, y};
+    ClientToScreen(window, &point);
+    SetCursorPos(point.x, point.y);
+    SendMouseButton(MOUSEEVENTF_LEFTDOWN);
+    SendMouseButton(MOUSEEVENTF_LEFTUP);
+}
+
+void PressKey(WORD key)
+{
+    SendKey(key, 0);
+    SendKey(key, KEYEVENTF_KEYUP);
+}

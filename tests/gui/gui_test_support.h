@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "kvform.h"
@@ -78,3 +79,11 @@ class TestEdit : public KVCONTROL {
 
 // Shows the form and makes it the active, foreground window.
 void Activate(KVFORM &form);
+
+// Real input, which the system routes as it routes the user's: a click of
+// the left button at a point of the window's client area, and a key press.
+void ClickAt(HWND window, int x, int y);
+void PressKey(WORD key);
+
+// The full name of a program built beside the running test.
+std::string ProgramBeside(const char *fileName);
