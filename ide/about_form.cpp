@@ -25,6 +25,8 @@ KVABOUTFORM::KVABOUTFORM()
     AboutOkButton.SetLeft(30);
     AboutOkButton.SetTop(70);
     AboutOkButton.SetCaption("OK");
+    // Enter and Escape close the box.
+    SetDefaultButton(&AboutOkButton);
 
     OnCreate();
     KvEvent created(eCreate);

@@ -37,6 +37,8 @@ KVGOTOFORM::KVGOTOFORM()
     GoButton.SetLeft(200);
     GoButton.SetTop(5);
     GoButton.SetCaption("Go To");
+    // Enter goes to the line, Escape closes the dialog with nothing done.
+    SetDefaultButton(&GoButton);
 
     OnCreate();
     KvEvent created(eCreate);

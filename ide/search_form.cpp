@@ -31,6 +31,8 @@ KVSEARCHFORM::KVSEARCHFORM()
     FindButton.SetLeft(310);
     FindButton.SetTop(5);
     FindButton.SetCaption("Find");
+    // Enter finds, Escape closes the dialog as its close box does: no search.
+    SetDefaultButton(&FindButton);
 
     OnCreate();
     KvEvent created(eCreate);

@@ -118,22 +118,26 @@ main=$(kelvo_wait_window '^KVO IDE - ' 60) || fail "no main window"
 caption=$(xdotool getwindowname "$main")
 [ "$caption" = "KVO IDE - $windows_doc" ] || fail "caption [$caption]"
 
-step "F1: the about box, closed by its OK button"
+step "F1: the about box, closed by Enter, then by Escape"
 keys "$main" F1
 about=$(kelvo_wait_window '^About Kelvo IDE$' 15) || fail "F1 opened no about box"
 sleep 0.5
 import -window "$about" "$work/about.png"
-keys "$about" space
-kelvo_wait_no_window '^About Kelvo IDE$' 15 || fail "OK did not close the about box"
+keys "$about" Return
+kelvo_wait_no_window '^About Kelvo IDE$' 15 || fail "Enter did not close the about box"
+keys "$main" F1
+about=$(kelvo_wait_window '^About Kelvo IDE$' 15) || fail "F1 opened no about box the second time"
+keys "$about" Escape
+kelvo_wait_no_window '^About Kelvo IDE$' 15 || fail "Escape did not close the about box"
 
-step "Ctrl+F: find 'bc', then type over the selection, F2 saves"
+step "Ctrl+F: find 'bc' (Enter presses Find), then type over the selection, F2 saves"
 keys "$main" ctrl+f
 search=$(kelvo_wait_window '^Search$' 15) || fail "Ctrl+F opened no find dialog"
 typing "$search" "bc"
 sleep 0.3
 import -window "$search" "$work/find-dialog.png"
-keys "$search" Tab space
-kelvo_wait_no_window '^Search$' 15 || fail "Find did not close the dialog"
+keys "$search" Return
+kelvo_wait_no_window '^Search$' 15 || fail "Enter did not close the find dialog"
 typing "$main" "X"
 keys "$main" F2
 expect_saved 'aXabc\n'
@@ -187,6 +191,17 @@ missing=$(kelvo_wait_window '^Text not found$' 15) || fail "no 'Text not found' 
 keys "$missing" Return
 kelvo_wait_no_window '^Text not found$' 15 || fail "the message did not close"
 
+step "Escape cancels the find dialog: no search, the caret stays"
+keys "$main" ctrl+f
+search=$(kelvo_wait_window '^Search$' 15) || fail "Ctrl+F opened no find dialog"
+keys "$search" End shift+Home
+typing "$search" "se"
+keys "$search" Escape
+kelvo_wait_no_window '^Search$' 15 || fail "Escape did not close the find dialog"
+typing "$main" "Z"
+keys "$main" F2
+expect_saved 'YZ\r\nsecond'
+
 step "Ctrl+F5 and F5 run kvo with the file name as one argument"
 keys "$main" ctrl+F5
 expect_compiles 1
@@ -223,7 +238,7 @@ prompt=$(kelvo_wait_window '^Save changes$' 30) || fail "the second log-off aske
 keys "$prompt" n
 kelvo_wait_exit "$kvide_pid" 30 || fail "No at the log-off did not end the editor"
 kelvo_wait_exit "$logoff" 30 || fail "the log-off did not end"
-expect_saved 'Y\r\nsecond'
+expect_saved 'YZ\r\nsecond'
 
 step "F12 on an example form: its preview beside the editor; Alt+X closes both"
 form_doc="$work/settings_dialog"
