@@ -133,6 +133,8 @@ class KVMAINFORM : public KVFORM {
     PreviewReport LastPreviewReport;
 
   private:
+    // Runs the compiler on the current file, then takes the keyboard back.
+    void CompileCurrentFile();
     // Whether the window was maximized when the last run ended.
     bool StartMaximized = false;
     bool IsUntitled();

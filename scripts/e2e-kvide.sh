@@ -46,9 +46,12 @@ windows_doc=$(kelvo_winepath "$doc")
 # A first start: no window remembered from an earlier run.
 kelvo_wine reg delete 'HKCU\Software\Kelvo\kvide' /f </dev/null >/dev/null 2>&1 || true
 
+kvide_pid=""
 fail() {
   echo "FAIL: $*" >&2
   import -window root "$work/failure.png" 2>/dev/null || true
+  # The editor this run started goes too: a later run must not find it.
+  [ -z "$kvide_pid" ] || kill "$kvide_pid" 2>/dev/null || true
   exit 1
 }
 step() { echo "-- $*"; }
@@ -78,7 +81,7 @@ wait_console_gone() {
   while [ $SECONDS -lt $deadline ]; do
     running=no
     for pid in $(pgrep -f 'cmd\.exe|kvo\.exe'); do
-      tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && running=yes
+      { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && running=yes
     done
     [ $running = no ] && return 0
     sleep 0.1
@@ -98,13 +101,20 @@ expect_saved() {
   fail "the saved file holds [$(od -An -c <"$doc")], expected [$expected]"
 }
 
-# Waits until the stand-in compiler has recorded the number of runs.
-expect_compiles() {
-  local runs=$1 deadline=$((SECONDS + 30))
+# Whether the stand-in compiler records the number of runs within the time.
+compiles_within() { # runs seconds
+  local deadline=$((SECONDS + $2))
   while [ $SECONDS -lt $deadline ]; do
-    [ -e "$record" ] && [ "$(grep -c '^1$' "$record")" -ge "$runs" ] && break
+    [ -e "$record" ] && [ "$(grep -c '^1$' "$record")" -ge "$1" ] && return 0
     sleep 0.2
   done
+  return 1
+}
+
+# Waits until the stand-in compiler has recorded the number of runs.
+expect_compiles() {
+  local runs=$1
+  compiles_within "$runs" 30 || true
   [ -e "$record" ] || fail "kvo was not run"
   local expected
   expected=$(for _ in $(seq "$runs"); do printf '1\n%s\n' "$windows_doc"; done)
@@ -209,16 +219,25 @@ wait_console_gone
 # The command processor's console took the focus: keys reach the editor
 # again only once it has it back, which under Wine takes a click (xdotool's
 # windowfocus is not enough here).
-click_into "$main"
-keys "$main" F5
+# Now and then (more often in 32-bit runs) Wine drops that click and the
+# keys after it as well; a user would click again, and so does this run.
+for _ in 1 2 3; do
+  click_into "$main"
+  keys "$main" F5
+  compiles_within 2 10 && break
+done
 expect_compiles 2
 wait_console_gone
-click_into "$main"
 
 step "Alt+X with changes asks first: Cancel keeps the editor"
-typing "$main" "z"
-keys "$main" alt+x
-prompt=$(kelvo_wait_window '^Save changes$' 15) || fail "no save prompt"
+prompt=""
+for _ in 1 2 3; do
+  click_into "$main"
+  typing "$main" "z"
+  keys "$main" alt+x
+  prompt=$(kelvo_wait_window '^Save changes$' 10) && break
+done
+[ -n "$prompt" ] || fail "no save prompt"
 keys "$prompt" Escape
 kelvo_wait_no_window '^Save changes$' 15 || fail "Cancel did not close the prompt"
 kill -0 "$kvide_pid" 2>/dev/null || fail "Cancel ended the editor"

@@ -35,7 +35,10 @@ TEST_F(EditorTest, BuildCommandsRunKvoOnTheFileAsLastSaved)
     OpenThroughDialog(name);
     Type("unsaved ");
     Command(form.CompileItem);
+    SetFocus(nullptr);
     Command(form.CompileFormItem);
+    // The editor takes the keyboard back from the command processor.
+    EXPECT_EQ(GetFocus(), form.Memo.GetHandle());
     using Runs = std::vector<std::vector<std::string>>;
     EXPECT_EQ(kvo.Runs(), (Runs{{"Untitled"}, {name}, {name}}));
     EXPECT_EQ(scratch.Get("my form & more"), "saved");
