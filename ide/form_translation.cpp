@@ -1,23 +1,17 @@
 #include "form_translation.h"
 
-#include "form_line_selection.h"
-
 #include <windows.h>
 
 #include <cstdlib>
 
+#include "form_line_selection.h"
 #include "main_form.h"
+#include "program_location.h"
 
 namespace {
 
 // MB_OK | MB_ICONEXCLAMATION
 constexpr uint32_t TranslateFailedFlags = 0x30;
-
-bool IsFile(const std::string &path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // Closes a kernel handle when it goes.
 struct OwnedHandle {
@@ -53,22 +47,29 @@ std::string QuotedArgument(const std::string &argument)
 
 } // namespace
 
+bool IsFile(const KVSTRING &path)
+{
+    const DWORD attributes = GetFileAttributesA(path.Data());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+KVSTRING FormCompilerDirectory()
+{
+    const KVSTRING beside = ProgramDirectory();
+    if (Length(beside) > 0 && IsFile(beside + "kvf.exe"))
+        return beside;
+    char found[MAX_PATH];
+    char *name = nullptr;
+    const DWORD length = SearchPathA(nullptr, "kvf.exe", nullptr, MAX_PATH, found, &name);
+    if (length == 0 || length >= MAX_PATH || name == nullptr)
+        return KVSTRING();
+    return KVSTRING(found, static_cast<int32_t>(name - found));
+}
+
 KVSTRING FindFormCompiler()
 {
-    char own[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, own, MAX_PATH);
-    if (length > 0 && length < MAX_PATH) {
-        std::string beside(own, length);
-        beside.erase(beside.find_last_of("\\/") + 1);
-        beside += "kvf.exe";
-        if (IsFile(beside))
-            return KVSTRING(beside.c_str());
-    }
-    char found[MAX_PATH];
-    const DWORD foundLength = SearchPathA(nullptr, "kvf", ".exe", MAX_PATH, found, nullptr);
-    if (foundLength == 0 || foundLength >= MAX_PATH)
-        return KVSTRING();
-    return KVSTRING(found, static_cast<int32_t>(foundLength));
+    const KVSTRING directory = FormCompilerDirectory();
+    return Length(directory) > 0 ? directory + "kvf.exe" : KVSTRING();
 }
 
 CapturedRun RunCaptured(const KVSTRING &program, const std::string &commandLine)

@@ -8,8 +8,15 @@
 
 #include "kvstring.h"
 
-// kvf.exe beside the running program, else the one the search path finds;
+// Whether the path names a file (not a folder).
+bool IsFile(const KVSTRING &path);
+
+// The folder of kvf.exe, with its separator: the running program's when
+// kvf.exe is beside it, else the one of the kvf.exe the search path finds;
 // empty when there is none.
+KVSTRING FormCompilerDirectory();
+
+// The kvf.exe in that folder; empty when there is none.
 KVSTRING FindFormCompiler();
 
 struct CapturedRun {

@@ -1,6 +1,6 @@
 // The event table a form preview checks event lines against: "kvf.evt"
-// beside the editor, else the one beside the kvf found on the search path,
-// which is the table that kvf itself would use.
+// beside the editor, else the one beside the kvf that Translate form runs,
+// which is the table that kvf itself uses.
 #pragma once
 
 #include "event_table.h"
