@@ -61,6 +61,11 @@ kelvo_start_display() {
   Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   kelvo_started_xvfb=$!
   export DISPLAY=":$n"
+  # A bare display has no resource database, and Xlib then looks for the
+  # user's resource files again on every lookup: Wine's X11 driver asks for
+  # two resources each time it selects a font, four file opens a control.
+  # An empty resource file of our own ends the search.
+  export XENVIRONMENT="$KELVO_ROOT/scripts/empty.Xresources"
   for _ in $(seq 50); do
     [ -e "/tmp/.X11-unix/X$n" ] && return 0
     sleep 0.1
