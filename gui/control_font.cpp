@@ -19,7 +19,7 @@ void ControlFont::Rebuild(const KVSTRING &name, int32_t size, uint32_t style)
                                0, 0, name.Data());
     if (Owner) {
         Lazy::SendMessageA(Owner->GetHandle(), WM_SETFONT, reinterpret_cast<WPARAM>(Handle), TRUE);
-        Lazy::SelectObject(Owner->GetCanvas()->GetDC(), Handle);
+        Owner->GetCanvas()->SetFont(Handle);
     }
 }
 

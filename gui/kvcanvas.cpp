@@ -59,7 +59,40 @@ void KVCANVAS::SetPenColor(uint32_t color)
     Lazy::SetTextColor(DC, PenColor);
 }
 
-HDC KVCANVAS::GetDC() { return DC; }
+void KVCANVAS::AttachWindow(HWND window, HFONT font)
+{
+    DC = nullptr;
+    Window = window;
+    Font = font;
+    SetPenColor(KvSystemColorFlag | COLOR_WINDOWTEXT);
+    SetBrushColor(KvSystemColorFlag | COLOR_BTNFACE);
+}
+
+void KVCANVAS::SetFont(HFONT font)
+{
+    Font = font;
+    if (DC)
+        Lazy::SelectObject(DC, Font);
+}
+
+HDC KVCANVAS::Context()
+{
+    if (DC || !Window)
+        return DC;
+    DC = Lazy::GetDC(Window);
+    if (!DC)
+        return DC;
+    Lazy::SelectObject(DC, Pen);
+    Lazy::SelectObject(DC, Brush);
+    if (Font)
+        Lazy::SelectObject(DC, Font);
+    Lazy::SetTextColor(DC, PenColor);
+    Lazy::SetBkColor(DC, BrushColor);
+    Lazy::SetBkMode(DC, TRANSPARENT);
+    return DC;
+}
+
+HDC KVCANVAS::GetDC() { return Context(); }
 
 COLORREF KVCANVAS::GetBrushColor() { return BrushColor; }
 
@@ -76,21 +109,21 @@ void KVCANVAS::Fill(uint32_t color)
         Lazy::GetClientRect(Window, &area);
     const LOGBRUSH solid = {BS_SOLID, ResolveColor(color), 0};
     HBRUSH brush = Lazy::CreateBrushIndirect(&solid);
-    Lazy::FillRect(DC, &area, brush);
+    Lazy::FillRect(Context(), &area, brush);
     Lazy::DeleteObject(brush);
 }
 
 void KVCANVAS::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    Lazy::MoveToEx(DC, x1, y1, nullptr);
-    Lazy::LineTo(DC, x2, y2);
+    Lazy::MoveToEx(Context(), x1, y1, nullptr);
+    Lazy::LineTo(Context(), x2, y2);
 }
 
 template <typename Draw> void KVCANVAS::Hollow(Draw draw)
 {
-    Lazy::SelectObject(DC, Lazy::GetStockObject(NULL_BRUSH));
+    Lazy::SelectObject(Context(), Lazy::GetStockObject(NULL_BRUSH));
     draw();
-    Lazy::SelectObject(DC, Brush);
+    Lazy::SelectObject(Context(), Brush);
 }
 
 void KVCANVAS::FrameRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
@@ -107,25 +140,25 @@ void KVCANVAS::FrameCircle(int32_t x, int32_t y, int32_t r) { FrameEllipse(x, y,
 
 void KVCANVAS::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    Lazy::Rectangle(DC, x1, y1, x2, y2);
+    Lazy::Rectangle(Context(), x1, y1, x2, y2);
 }
 
 void KVCANVAS::Ellipse(int32_t x, int32_t y, int32_t rx, int32_t ry)
 {
-    Lazy::Ellipse(DC, x - rx, y - ry, x + rx, y + ry);
+    Lazy::Ellipse(Context(), x - rx, y - ry, x + rx, y + ry);
 }
 
 void KVCANVAS::Circle(int32_t x, int32_t y, int32_t r) { Ellipse(x, y, r, r); }
 
 void KVCANVAS::TextOut(int32_t x, int32_t y, const KVSTRING &text)
 {
-    Lazy::TextOutA(DC, x, y, text.Data(), text.Len());
+    Lazy::TextOutA(Context(), x, y, text.Data(), text.Len());
 }
 
 SIZE KVCANVAS::TextExtent(const KVSTRING &text)
 {
     SIZE extent = {0, 0};
-    Lazy::GetTextExtentPoint32A(DC, text.Data(), text.Len(), &extent);
+    Lazy::GetTextExtentPoint32A(Context(), text.Data(), text.Len(), &extent);
     return extent;
 }
 
@@ -133,6 +166,6 @@ int32_t KVCANVAS::TextWidth(const KVSTRING &text) { return TextExtent(text).cx; 
 
 int32_t KVCANVAS::TextHeight(const KVSTRING &text) { return TextExtent(text).cy; }
 
-void KVCANVAS::SetPixel(int32_t x, int32_t y, COLORREF color) { Lazy::SetPixelV(DC, x, y, color); }
+void KVCANVAS::SetPixel(int32_t x, int32_t y, COLORREF color) { Lazy::SetPixelV(Context(), x, y, color); }
 
-COLORREF KVCANVAS::GetPixel(int32_t x, int32_t y) { return Lazy::GetPixel(DC, x, y); }
+COLORREF KVCANVAS::GetPixel(int32_t x, int32_t y) { return Lazy::GetPixel(Context(), x, y); }

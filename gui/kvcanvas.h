@@ -52,9 +52,19 @@ class KVCANVAS {
 
     // The window whose device context this is, for the area of Fill.
     void SetWindow(HWND window) { Window = window; }
+    // A control's canvas: the colours start as on a new device context, and
+    // the window's context is taken, with the font selected, only when the
+    // canvas first draws or is asked for it. Most controls are never drawn
+    // on, and every window context held makes the window system's work on
+    // windows slower.
+    void AttachWindow(HWND window, HFONT font);
+    // The control's font, selected into the context now or when it is taken.
+    void SetFont(HFONT font);
     HBRUSH GetBrush() const { return Brush; }
 
   private:
+    // DC, taken from the attached window on first use.
+    HDC Context();
     SIZE TextExtent(const KVSTRING &text);
     // Draws with the stock hollow brush selected, then selects Brush again.
     template <typename Draw> void Hollow(Draw draw);
@@ -65,4 +75,5 @@ class KVCANVAS {
     HPEN Pen;
     HBRUSH Brush;
     HWND Window = nullptr;
+    HFONT Font = nullptr;
 };

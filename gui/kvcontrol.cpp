@@ -129,9 +129,7 @@ void KVCONTROL::CreateHandle(HWND parent, const KVSTRING &className, int32_t wid
                         ? nullptr
                         : reinterpret_cast<WNDPROC>(previous);
     Lazy::SendMessageA(Handle, WM_MOVE, 0, 0);
-    Canvas.SetDC(Lazy::GetDC(Handle));
-    Canvas.SetWindow(Handle);
-    Lazy::SelectObject(Canvas.GetDC(), Font.GetHandle());
+    Canvas.AttachWindow(Handle, Font.GetHandle());
     Lazy::UpdateWindow(Handle);
     OnCreate();
 }

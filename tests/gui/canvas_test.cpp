@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "gui_test_support.h"
+#include "kvbutton.h"
 
 namespace {
 
@@ -130,4 +131,30 @@ TEST_F(CanvasTest, LinesPixelsAndText)
             painted = canvas->GetPixel(x, y) == Red;
     }
     EXPECT_TRUE(painted);
+}
+
+// A control's canvas takes its window's device context only when first
+// used; colours and font given before then, and the font changed after,
+// are those of the context.
+TEST_F(CanvasTest, AControlsCanvasTakesItsContextWithItsColoursAndFontWhenFirstUsed)
+{
+    KVLABEL label;
+    label.SetParent(&form);
+    label.SetTextColor(Red);
+    label.SetColor(Blue);
+    label.GetFont()->SetSize(20);
+
+    HDC dc = label.GetCanvas()->GetDC();
+    ASSERT_NE(dc, nullptr);
+    EXPECT_EQ(WindowFromDC(dc), label.GetHandle());
+    EXPECT_EQ(GetTextColor(dc), Red);
+    EXPECT_EQ(GetBkColor(dc), Blue);
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), label.GetFont()->GetHandle());
+    EXPECT_EQ(label.GetCanvas()->GetDC(), dc);
+
+    label.GetFont()->SetBold(KvTrue);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), label.GetFont()->GetHandle());
+    label.SetTextColor(Green);
+    EXPECT_EQ(GetTextColor(dc), Green);
 }
