@@ -264,13 +264,18 @@ void KVCONTROL::SetParent(KVCONTROL *parent)
 
 void KVCONTROL::Reparent(KVCONTROL *parent) { SetParent(parent); }
 
-void KVCONTROL::SetLeft(int32_t left) { Lazy::MoveWindow(Handle, left, Top, Width, Height, TRUE); }
+void KVCONTROL::SetLeft(int32_t left) { KVCONTROL::SetBounds(left, Top, Width, Height); }
 
-void KVCONTROL::SetTop(int32_t top) { Lazy::MoveWindow(Handle, Left, top, Width, Height, TRUE); }
+void KVCONTROL::SetTop(int32_t top) { KVCONTROL::SetBounds(Left, top, Width, Height); }
 
-void KVCONTROL::SetWidth(int32_t width) { Lazy::MoveWindow(Handle, Left, Top, width, Height, TRUE); }
+void KVCONTROL::SetWidth(int32_t width) { KVCONTROL::SetBounds(Left, Top, width, Height); }
 
-void KVCONTROL::SetHeight(int32_t height) { Lazy::MoveWindow(Handle, Left, Top, Width, height, TRUE); }
+void KVCONTROL::SetHeight(int32_t height) { KVCONTROL::SetBounds(Left, Top, Width, height); }
+
+void KVCONTROL::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height)
+{
+    Lazy::MoveWindow(Handle, left, top, width, height, TRUE);
+}
 
 void KVCONTROL::SetCaption(const KVSTRING &caption) { Lazy::SetWindowTextA(Handle, caption.Data()); }
 

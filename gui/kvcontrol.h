@@ -105,6 +105,9 @@ class KVCONTROL {
     // A control whose window still exists leaves the registry and gives a
     // subclassed window its own procedure back; the window stays.
     virtual ~KVCONTROL();
+    // Left, top, width and height in one move of the window: the four
+    // setters in turn would move it four times.
+    virtual void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
 
     // The next control of the registry, for walks of all registered controls.
     KVCONTROL *NextInRegistry() const { return NextControl; }

@@ -37,6 +37,8 @@ void KVINVISIBLECONTROL::SetWidth(int32_t) {}
 
 void KVINVISIBLECONTROL::SetHeight(int32_t) {}
 
+void KVINVISIBLECONTROL::SetBounds(int32_t, int32_t, int32_t, int32_t) {}
+
 void KVINVISIBLECONTROL::SetCaption(const KVSTRING &) {}
 
 void KVINVISIBLECONTROL::SetVisible(KvBool) {}

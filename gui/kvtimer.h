@@ -18,6 +18,7 @@ class KVINVISIBLECONTROL : public KVCONTROL {
     void SetTop(int32_t top) override;
     void SetWidth(int32_t width) override;
     void SetHeight(int32_t height) override;
+    void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;
     void SetCaption(const KVSTRING &caption) override;
     void SetVisible(KvBool visible) override;
     void SetEnabled(KvBool enabled) override;

@@ -69,10 +69,8 @@ PreviewReport FormPreview::Show(const KVSTRING &text, const EventTable &events)
 
     KVFORM &form = objects->Form();
     SetWindowLongPtrA(form.GetHandle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner.GetHandle()));
-    if (place) {
-        form.SetLeft(place->x);
-        form.SetTop(place->y);
-    }
+    if (place)
+        form.SetBounds(place->x, place->y, form.GetWidth(), form.GetHeight());
     current = std::move(objects);
     // Shown without taking the focus: the editor keeps the keyboard, so that
     // typing and F12 go on there.

@@ -40,6 +40,7 @@ void PreviewBuilder::FormOpened(std::string_view)
 void PreviewBuilder::ControlOpened(std::string_view, std::string_view name, std::string_view type,
                                    const FormNesting &)
 {
+    PlaceGathered();
     levels.push_back(Make(name, type, levels.back()));
 }
 
@@ -93,13 +94,21 @@ PreviewBuilder::Level PreviewBuilder::Listed(std::string_view name, std::string_
     return Level{nullptr, PreviewTarget{}, nullptr};
 }
 
-void PreviewBuilder::Closed(const FormNesting &) { levels.pop_back(); }
+void PreviewBuilder::Closed(const FormNesting &)
+{
+    PlaceGathered();
+    levels.pop_back();
+}
 
 void PreviewBuilder::Property(std::string_view, std::string_view line, int32_t lineNumber)
 {
     const Level &level = levels.back();
     if (level.type != nullptr) {
         const std::optional<LiteralAssignment> assignment = ParseLiteralAssignment(line);
+        if (assignment && GatherPlace(level, assignment->property, assignment->value))
+            return;
+        // The setters run in the order of the lines.
+        PlaceGathered();
         if (assignment && ApplyProperty(*level.type, level.target, assignment->property, assignment->value))
             return;
     }
@@ -109,3 +118,27 @@ void PreviewBuilder::Property(std::string_view, std::string_view line, int32_t l
 }
 
 void PreviewBuilder::EventHandler(std::string_view, std::string_view, const EventSlot &) {}
+
+bool PreviewBuilder::GatherPlace(const Level &level, std::string_view property, const Literal &value)
+{
+    KVCONTROL *control = level.target.control;
+    const std::optional<PlaceField> field = FindPlaceProperty(*level.type, property);
+    if (control == nullptr || !field || value.kind != LiteralKind::Number)
+        return false;
+    if (pendingPlace && pendingPlace->control != control)
+        PlaceGathered();
+    if (!pendingPlace)
+        pendingPlace = PendingPlace{
+            control, {control->GetLeft(), control->GetTop(), control->GetWidth(), control->GetHeight()}};
+    pendingPlace->bounds[static_cast<int>(*field)] = value.number;
+    return true;
+}
+
+void PreviewBuilder::PlaceGathered()
+{
+    if (!pendingPlace)
+        return;
+    const int32_t *bounds = pendingPlace->bounds;
+    pendingPlace->control->SetBounds(bounds[0], bounds[1], bounds[2], bounds[3]);
+    pendingPlace.reset();
+}

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,11 +64,25 @@ class PreviewBuilder : public FormVisitor {
         KVPOPUP *menu;
     };
 
+    // A control's place lines, gathered for one move of its window: each
+    // of the four setters alone moves it, and a move is a round trip to the
+    // window system.
+    struct PendingPlace {
+        KVCONTROL *control;
+        int32_t bounds[4];
+    };
+
     Level Make(std::string_view name, std::string_view type, const Level &parent);
     Level Listed(std::string_view name, std::string_view type);
+    // True when the line was a number for a place property; it moves the
+    // window later, with the others of its control.
+    bool GatherPlace(const Level &level, std::string_view property, const Literal &value);
+    // Moves the window whose place lines were gathered, if any.
+    void PlaceGathered();
 
     PreviewObjects &objects;
     std::vector<Level> levels;
+    std::optional<PendingPlace> pendingPlace;
     bool formSeen = false;
     int32_t skippedLines = 0;
     int32_t firstSkippedLine = 0;

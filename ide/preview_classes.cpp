@@ -1,5 +1,6 @@
 #include "preview_classes.h"
 
+#include <iterator>
 #include <type_traits>
 
 #include "kvbutton.h"
@@ -45,13 +46,6 @@ template <auto Set> bool Apply(const PreviewTarget &target, const Literal &value
     }
     return true;
 }
-
-const SetterList PlaceSetters = {
-    {"Left", Apply<&KVCONTROL::SetLeft>},
-    {"Top", Apply<&KVCONTROL::SetTop>},
-    {"Width", Apply<&KVCONTROL::SetWidth>},
-    {"Height", Apply<&KVCONTROL::SetHeight>},
-};
 
 const SetterList ControlSetters = {
     {"Caption", Apply<&KVCONTROL::SetCaption>}, {"Visible", Apply<&KVCONTROL::SetVisible>},
@@ -99,25 +93,21 @@ const SetterList MenuItemSetters = {
 template <typename Control> std::unique_ptr<KVCONTROL> Make() { return std::make_unique<Control>(); }
 
 const std::vector<PreviewClass> Classes = {
-    {"KvButton", PreviewKind::Control, Make<KVBUTTON>, {&PlaceSetters, &ControlSetters, &ButtonSetters}},
-    {"KvLabel", PreviewKind::Control, Make<KVLABEL>, {&PlaceSetters, &ControlSetters}},
-    {"KvEdit", PreviewKind::Control, Make<KVEDIT>, {&PlaceSetters, &ControlSetters, &EditSetters}},
-    {"KvMemo",
-     PreviewKind::Control,
-     Make<KVMEMO>,
-     {&PlaceSetters, &ControlSetters, &EditSetters, &MemoSetters}},
-    {"KvMainMenu", PreviewKind::MainMenu, nullptr, {}},
-    {"KvMenu", PreviewKind::MenuItem, nullptr, {&MenuItemSetters}},
-    {"KvMenuItem", PreviewKind::MenuItem, nullptr, {&MenuItemSetters}},
-    {"KvTimer", PreviewKind::Invisible, nullptr, {}},
-    {"KvFileDialog", PreviewKind::Invisible, nullptr, {}},
+    {"KvButton", PreviewKind::Control, Make<KVBUTTON>, true, {&ControlSetters, &ButtonSetters}},
+    {"KvLabel", PreviewKind::Control, Make<KVLABEL>, true, {&ControlSetters}},
+    {"KvEdit", PreviewKind::Control, Make<KVEDIT>, true, {&ControlSetters, &EditSetters}},
+    {"KvMemo", PreviewKind::Control, Make<KVMEMO>, true, {&ControlSetters, &EditSetters, &MemoSetters}},
+    {"KvMainMenu", PreviewKind::MainMenu, nullptr, false, {}},
+    {"KvMenu", PreviewKind::MenuItem, nullptr, false, {&MenuItemSetters}},
+    {"KvMenuItem", PreviewKind::MenuItem, nullptr, false, {&MenuItemSetters}},
+    {"KvTimer", PreviewKind::Invisible, nullptr, false, {}},
+    {"KvFileDialog", PreviewKind::Invisible, nullptr, false, {}},
 };
 
-const PreviewClass Form = {
-    "Form", PreviewKind::Control, nullptr, {&PlaceSetters, &ControlSetters, &FormSetters}};
+const PreviewClass Form = {"Form", PreviewKind::Control, nullptr, true, {&ControlSetters, &FormSetters}};
 
-// Made by the builder, which gives it its label.
-const PreviewClass Placeholder = {"", PreviewKind::Control, nullptr, {&PlaceSetters}};
+// Made by the builder, which gives it its label; it has only its place.
+const PreviewClass Placeholder = {"", PreviewKind::Control, nullptr, true, {}};
 
 bool SameIgnoringCase(std::string_view a, std::string_view b)
 {
@@ -144,6 +134,18 @@ const PreviewClass *FindPreviewClass(std::string_view type)
 const PreviewClass &FormPreviewClass() { return Form; }
 
 const PreviewClass &PlaceholderPreviewClass() { return Placeholder; }
+
+std::optional<PlaceField> FindPlaceProperty(const PreviewClass &type, std::string_view property)
+{
+    static const char *const Names[] = {"Left", "Top", "Width", "Height"};
+    if (!type.placed)
+        return std::nullopt;
+    for (size_t k = 0; k < std::size(Names); ++k) {
+        if (SameIgnoringCase(property, Names[k]))
+            return static_cast<PlaceField>(k);
+    }
+    return std::nullopt;
+}
 
 bool ApplyProperty(const PreviewClass &type, const PreviewTarget &target, std::string_view property,
                    const Literal &value)

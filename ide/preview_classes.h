@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -37,8 +38,12 @@ struct PreviewClass {
     PreviewKind kind;
     // Control classes only.
     std::unique_ptr<KVCONTROL> (*make)();
+    // Whether it has the place properties Left, Top, Width and Height.
+    bool placed;
     std::vector<const SetterList *> setters;
 };
+
+enum class PlaceField { Left, Top, Width, Height };
 
 // The class whose name is `type` in any case, or null.
 const PreviewClass *FindPreviewClass(std::string_view type);
@@ -46,6 +51,10 @@ const PreviewClass *FindPreviewClass(std::string_view type);
 // The form itself, and the placeholder drawn for a type the library lacks.
 const PreviewClass &FormPreviewClass();
 const PreviewClass &PlaceholderPreviewClass();
+
+// The place property named `property` in any case, when the class has a
+// place; the builder gathers them into one move of the window.
+std::optional<PlaceField> FindPlaceProperty(const PreviewClass &type, std::string_view property);
 
 // Applies `value` through the class's setter named `property` in any case;
 // false when there is none or the value does not fit it.

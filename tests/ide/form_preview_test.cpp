@@ -235,6 +235,39 @@ TEST_F(FormPreviewTest, LiteralPropertiesGoThroughTheirSettersAndEveryOtherLineI
                                 "(KvTimer) Stray (KvMenuItem)");
 }
 
+// A control's place lines move its window once, so a setter between them
+// that depends on the place must still see the lines before it, and none
+// after it.
+TEST_F(FormPreviewTest, PlaceLinesAndOtherSettersTakeEffectInTheOrderOfTheLines)
+{
+    struct Case {
+        const char *lines;
+        int32_t width;       // 0: the client width decides
+        int32_t clientWidth;
+    };
+    const Case cases[] = {
+        {"  Width = 400\n  ClientWidth = 300\n", 0, 300},
+        {"  ClientWidth = 300\n  Width = 400\n", 400, 0},
+        {"  Left = 30\n  ClientWidth = 300\n  Top = 40\n  Width = 410\n", 410, 0},
+    };
+    for (const Case &test : cases) {
+        SCOPED_TRACE(test.lines);
+        const PreviewReport report =
+            Show(std::string("Order AS Form\n  Height = 250\n") + test.lines + "  Box AS KvPanel\n"
+                 "    Left = 5\n    Caption = \"b\"\n    Top = 6\n    Width = 50\n  END\nEND\n");
+        ASSERT_TRUE(report.Shown()) << report.Summary();
+        KVFORM &form = *preview.Window();
+        if (test.width != 0) {
+            EXPECT_EQ(form.GetWidth(), test.width);
+        } else {
+            EXPECT_EQ(form.GetClientWidth(), test.clientWidth);
+        }
+        EXPECT_EQ(form.GetHeight(), 250);
+        const std::string windows = Describe(form);
+        EXPECT_EQ(windows.substr(windows.find('\n') + 1), "  [Box: KvPanel] \"\" 5,6 50x50\n");
+    }
+}
+
 TEST_F(FormPreviewTest, ErrorsCarryTheFormCompilersMessageAndLineAndCloseThePreview)
 {
     struct Case {
