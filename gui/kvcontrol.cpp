@@ -27,8 +27,6 @@ KVCONTROL::~KVCONTROL()
         child->Parent = nullptr;
 }
 
-void KVCONTROL::SetHandle(HWND handle) { Handle = handle; }
-
 void KVCONTROL::RestoreMessage(const MessageState &state)
 {
     SetMessage(state.message, state.wParam, state.lParam);

@@ -161,5 +161,20 @@ TEST(NestedMessages, TheRegistryHoldsCreatedWindowsOnceAndNeverLoops)
     EXPECT_NE(edit.GetHandle(), first);
     EXPECT_EQ(form.GetChild(1), &edit);
     EXPECT_EQ(FindControl(edit.GetHandle()), &edit);
+    EXPECT_EQ(FindControl(first), nullptr);
     EXPECT_EQ(RegistryLength(), before + 1);
+
+    // A registered control given another window is found by that one only.
+    HWND second = edit.GetHandle();
+    HWND stranger = reinterpret_cast<HWND>(static_cast<uintptr_t>(0x7654));
+    edit.SetHandle(stranger);
+    EXPECT_EQ(FindControl(stranger), &edit);
+    EXPECT_EQ(FindControl(second), nullptr);
+    edit.SetHandle(second);
+    EXPECT_EQ(FindControl(second), &edit);
+    edit.Unregister();
+    EXPECT_FALSE(IsRegistered(&edit));
+    EXPECT_EQ(FindControl(second), nullptr);
+    EXPECT_EQ(RegistryLength(), before);
+    edit.Register();
 }
