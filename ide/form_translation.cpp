@@ -7,24 +7,14 @@
 #include "form_line_selection.h"
 #include "main_form.h"
 #include "program_location.h"
+#include "scoped_handle.h"
 
 namespace {
 
 // MB_OK | MB_ICONEXCLAMATION
 constexpr uint32_t TranslateFailedFlags = 0x30;
 
-// Closes a kernel handle when it goes.
-struct OwnedHandle {
-    HANDLE handle = nullptr;
-    OwnedHandle() = default;
-    OwnedHandle(const OwnedHandle &) = delete;
-    OwnedHandle &operator=(const OwnedHandle &) = delete;
-    ~OwnedHandle()
-    {
-        if (handle)
-            CloseHandle(handle);
-    }
-};
+using OwnedHandle = ScopedHandle<HANDLE, CloseHandle>;
 
 // One argument of a command line as the C runtime splits it: quoted, with
 // quotes and the backslashes before them escaped.

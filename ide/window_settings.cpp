@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "scoped_handle.h"
+
 std::string WindowSettingsKey = "Software\\Kelvo\\kvide";
 
 namespace {
@@ -31,18 +33,7 @@ const Value Values[] = {
      [](WindowSettings &s, int32_t v) { s.statusBar = v != 0; }},
 };
 
-// Closes an open key when it goes.
-struct OpenKey {
-    HKEY key = nullptr;
-    OpenKey() = default;
-    OpenKey(const OpenKey &) = delete;
-    OpenKey &operator=(const OpenKey &) = delete;
-    ~OpenKey()
-    {
-        if (key)
-            RegCloseKey(key);
-    }
-};
+using OpenKey = ScopedHandle<HKEY, RegCloseKey>;
 
 } // namespace
 
@@ -50,7 +41,7 @@ WindowSettings LoadWindowSettings()
 {
     WindowSettings settings;
     OpenKey key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, WindowSettingsKey.c_str(), 0, KEY_QUERY_VALUE, &key.key) !=
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, WindowSettingsKey.c_str(), 0, KEY_QUERY_VALUE, &key.handle) !=
         ERROR_SUCCESS)
         return settings;
     int found = 0;
@@ -58,7 +49,7 @@ WindowSettings LoadWindowSettings()
         DWORD data = 0;
         DWORD type = 0;
         DWORD size = sizeof data;
-        if (RegQueryValueExA(key.key, value.name, nullptr, &type, reinterpret_cast<BYTE *>(&data), &size) ==
+        if (RegQueryValueExA(key.handle, value.name, nullptr, &type, reinterpret_cast<BYTE *>(&data), &size) ==
                 ERROR_SUCCESS &&
             type == REG_DWORD && size == sizeof data) {
             value.set(settings, static_cast<int32_t>(data));
@@ -74,12 +65,12 @@ bool SaveWindowSettings(const WindowSettings &settings)
 {
     OpenKey key;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, WindowSettingsKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &key.key, nullptr) != ERROR_SUCCESS)
+                        &key.handle, nullptr) != ERROR_SUCCESS)
         return false;
     bool written = true;
     for (const Value &value : Values) {
         const DWORD data = static_cast<DWORD>(value.get(settings));
-        written &= RegSetValueExA(key.key, value.name, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&data),
+        written &= RegSetValueExA(key.handle, value.name, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&data),
                                   sizeof data) == ERROR_SUCCESS;
     }
     return written;
