@@ -196,7 +196,7 @@ void KVMEMO::RecreateWindow()
     const KvBool hideSelection = GetHideSelection();
     const int32_t limit = GetMaxLength();
     const bool focused = Lazy::GetFocus() == Handle;
-    const RECT place{Left, Top, Left + Width, Top + Height};
+    const int32_t left = Left, top = Top, width = Width, height = Height;
     HWND old = Handle;
     const WNDPROC oldProcedure = OldWindowProc;
     Unregister();
@@ -210,7 +210,7 @@ void KVMEMO::RecreateWindow()
     if (oldProcedure)
         SetWindowLongPtrA(old, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProcedure));
     Lazy::DestroyWindow(old);
-    Lazy::MoveWindow(Handle, place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
+    SetBounds(left, top, width, height);
     SetMaxLength(limit);
     SetText(text);
     if (TabWidth != 32)
