@@ -83,3 +83,17 @@ KVCONTROL *FindControl(HWND window)
 }
 
 bool IsRegistered(const KVCONTROL *control) { return Index().members.count(control) != 0; }
+
+uint64_t KVCONTROL::TakeControlSerial()
+{
+    static uint64_t last = 0;
+    return ++last;
+}
+
+ControlRef::ControlRef(KVCONTROL *control) : Control(control), Serial(control ? control->Serial : 0) {}
+
+// Only a registered address holds a live control whose serial may be read.
+KVCONTROL *ControlRef::Get() const
+{
+    return Control && IsRegistered(Control) && Control->Serial == Serial ? Control : nullptr;
+}

@@ -15,12 +15,13 @@ KVBUTTON::KVBUTTON(KVCONTROL *parent, const KVSTRING &caption, int32_t left, int
 
 LRESULT KVBUTTON::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    const ControlRef self(this);
     const LRESULT result = KVCONTROL::WindowProc(message, wParam, lParam);
-    if (!IsRegistered(this))
+    if (!self.Get())
         return 0;
     if (message == WM_COMMAND && !IsContainer && HIWORD(wParam) == BN_CLICKED) {
         OnClick();
-        FireIfRegistered(this, eClick);
+        FireIfRegistered(self, eClick);
     }
     return result;
 }

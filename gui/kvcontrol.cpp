@@ -21,7 +21,7 @@ KVCONTROL::~KVCONTROL()
     KVCONTROL::Unregister();
     if (Handle)
         RestoreWindowProc();
-    if (Parent)
+    if (Parent && InParentList)
         Parent->RemoveChild(this);
     for (KVCONTROL *child = FirstChild; child; child = child->NextSibling)
         child->Parent = nullptr;
@@ -75,6 +75,7 @@ KVCONTROL *KVCONTROL::EnclosingForm()
 void KVCONTROL::AddChild(KVCONTROL *child)
 {
     child->NextSibling = nullptr;
+    child->InParentList = true;
     if (!FirstChild) {
         FirstChild = child;
         if (!Lazy::IsWindowVisible(Handle))
@@ -97,6 +98,7 @@ void KVCONTROL::RemoveChild(KVCONTROL *child)
         if (*link == child) {
             *link = child->NextSibling;
             child->NextSibling = nullptr;
+            child->InParentList = false;
             return;
         }
     }
@@ -248,7 +250,7 @@ void KVCONTROL::OnCreate() {}
 
 void KVCONTROL::SetParent(KVCONTROL *parent)
 {
-    if (Parent)
+    if (Parent && InParentList)
         Parent->RemoveChild(this);
     if (!Handle && parent)
         CreateWnd(parent->GetHandle());

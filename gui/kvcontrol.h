@@ -160,6 +160,16 @@ class KVCONTROL {
     KvBool IsContainer = KvFalse;
     KvBool WantTabs = KvFalse;
     KvBool TabStop = KvTrue;
+
+  private:
+    friend class ControlRef;
+    // Tells this control from a later one made at the same address.
+    const uint64_t Serial = TakeControlSerial();
+    // Whether the parent lists this control among its children. A control
+    // left without a window keeps its parent but is not listed, so the
+    // parent, when deleted, cannot clear that pointer: it is not followed.
+    bool InParentList = false;
+    static uint64_t TakeControlSerial();
 };
 
 // Head of the list of registered controls: the only way from a window to
@@ -169,15 +179,34 @@ extern KVCONTROL *ControlRegistry;
 // The registered control of a window, or null.
 KVCONTROL *FindControl(HWND window);
 
-// Whether the control is registered, found by its address alone, so that a
-// deleted control is never dereferenced. A handler may destroy its control
-// or delete it; the dispatch asks this after every handler and hook and
-// touches the control no more once it has left the registry.
+// Whether a control is registered at this address, found by the address
+// alone, so that a deleted control is never dereferenced. A handler may
+// destroy its control or delete it; the dispatch asks (through ControlRef)
+// after every handler and hook and touches the control no more once it has
+// left the registry.
 bool IsRegistered(const KVCONTROL *control);
+
+// A control held by its address and by what it was made as: once a control
+// is deleted, a new one may be made at its address, and a check by address
+// alone would take the newcomer for it. Whoever keeps a control across a
+// handler (the dispatch of a message, a form's default button, a menu's
+// form) holds it this way.
+class ControlRef {
+  public:
+    // Implicit, so that a control pointer can be stored as it is.
+    ControlRef(KVCONTROL *control = nullptr);
+    // The control while it is registered and is the one referred to; else
+    // null.
+    KVCONTROL *Get() const;
+
+  private:
+    KVCONTROL *Control;
+    uint64_t Serial;
+};
 
 // Fires an event of `code` from the control unless it has left the registry:
 // a hook that ran before may have deleted or destroyed it.
-void FireIfRegistered(KVCONTROL *control, int32_t code);
+void FireIfRegistered(const ControlRef &control, int32_t code);
 
 // The window procedure of the library's window class and of every
 // subclassed standard control.

@@ -31,12 +31,13 @@ KVEDIT::KVEDIT(KVCONTROL *parent, const KVSTRING &caption, int32_t left, int32_t
 
 LRESULT KVEDIT::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    const ControlRef self(this);
     const LRESULT result = KVCONTROL::WindowProc(message, wParam, lParam);
-    if (!IsRegistered(this))
+    if (!self.Get())
         return 0;
     if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
         OnChange();
-        FireIfRegistered(this, eChange);
+        FireIfRegistered(self, eChange);
     }
     return result;
 }

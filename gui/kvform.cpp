@@ -71,8 +71,9 @@ LRESULT KVFORM::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         Lazy::SetCapture(Handle);
         Pressed = KvTrue;
     }
+    const ControlRef self(this);
     const LRESULT result = KVCONTROL::WindowProc(message, wParam, lParam);
-    if (!IsRegistered(this))
+    if (!self.Get())
         return 0;
     switch (message) {
     case WM_LBUTTONUP: {
@@ -83,7 +84,7 @@ LRESULT KVFORM::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             Lazy::ReleaseCapture();
         if (clicked) {
             OnClick();
-            FireIfRegistered(this, eClick);
+            FireIfRegistered(self, eClick);
         }
         break;
     }
@@ -212,8 +213,9 @@ void KVFORM::Close() { Lazy::DestroyWindow(Handle); }
 // activation when it is shown, which would have focused its first control.
 void KVFORM::Show()
 {
+    const ControlRef self(this);
     SetVisible(KvTrue);
-    if (IsRegistered(this) && Lazy::GetActiveWindow() == Handle)
+    if (self.Get() && Lazy::GetActiveWindow() == Handle)
         FocusFirstControl();
 }
 
@@ -286,7 +288,7 @@ void KVFORM::SetDefaultButton(KVBUTTON *button)
 
 KVBUTTON *KVFORM::GetDefaultButton()
 {
-    return DefaultButton && IsRegistered(DefaultButton) ? DefaultButton : nullptr;
+    return static_cast<KVBUTTON *>(DefaultButton.Get());
 }
 
 // A pressed button notifies its form; the form reflects the notification to

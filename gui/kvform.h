@@ -115,5 +115,5 @@ class KVFORM : public KVCONTROL {
     void FocusFirstControl();
 
     ModalLoopState *ModalLoop = nullptr;
-    KVBUTTON *DefaultButton = nullptr;
+    ControlRef DefaultButton;
 };

@@ -107,8 +107,8 @@ void KVPOPUP::RemoveItem(KVMENUITEM *item)
 
 void KVPOPUP::NotifyOwner(KVMENUITEM *sender, KvEvent &event)
 {
-    if (OwnerForm)
-        OwnerForm->EventHandler(sender, event);
+    if (KVCONTROL *form = OwnerForm.Get())
+        form->EventHandler(sender, event);
 }
 
 void KVPOPUP::BuildAccelerators() {}
@@ -151,7 +151,7 @@ void KVMAINMENU::SetOwnerForm(KVCONTROL *form)
         Lazy::SetMenu(form->GetHandle(), MenuHandle);
 }
 
-KVCONTROL *KVMAINMENU::GetOwnerForm() { return OwnerForm && IsRegistered(OwnerForm) ? OwnerForm : nullptr; }
+KVCONTROL *KVMAINMENU::GetOwnerForm() { return OwnerForm.Get(); }
 
 HACCEL KVMAINMENU::GetAcceleratorTable() { return AccelTable; }
 

@@ -56,7 +56,7 @@ class KVPOPUP {
 
     HMENU MenuHandle;
     KVMENUITEM *FirstItem = nullptr;
-    KVCONTROL *OwnerForm;
+    ControlRef OwnerForm;
 };
 
 // A form's menu bar and the owner of the accelerator table made from the
@@ -76,7 +76,7 @@ class KVMAINMENU : public KVPOPUP, public AcceleratorOwner {
     // The owner form while it has a window: the bar stays an accelerator
     // owner when its form is deleted first, and the message loop asks every
     // owner for its form on every message, so a deleted form is never
-    // answered (only its address is compared).
+    // answered, nor a new form made at its address.
     KVCONTROL *GetOwnerForm() override;
     // Leaves the accelerator owners, destroys the table and takes the bar
     // off its form's window while that form is still registered.

@@ -24,8 +24,9 @@ constexpr UINT RecalculateFrame = 0x23F;
 // deleted or destroyed; the record lives for this one message.
 template <typename Record, typename Hook> LRESULT HookThenFire(KVCONTROL &control, Record &&event, Hook hook)
 {
+    const ControlRef self(&control);
     const LRESULT result = hook(event);
-    if (!IsRegistered(&control))
+    if (!self.Get())
         return 0;
     control.Fire(event);
     return result;
@@ -35,20 +36,22 @@ template <typename Record, typename Hook> LRESULT HookThenFire(KVCONTROL &contro
 // the control.
 template <typename Hook> LRESULT FireThenHook(KVCONTROL &control, int32_t code, Hook hook)
 {
-    FireIfRegistered(&control, code);
-    if (!IsRegistered(&control))
+    const ControlRef self(&control);
+    FireIfRegistered(self, code);
+    if (!self.Get())
         return 0;
     return hook();
 }
 
 } // namespace
 
-void FireIfRegistered(KVCONTROL *control, int32_t code)
+void FireIfRegistered(const ControlRef &control, int32_t code)
 {
-    if (!IsRegistered(control))
+    KVCONTROL *registered = control.Get();
+    if (!registered)
         return;
     KvEvent event(code);
-    control->Fire(event);
+    registered->Fire(event);
 }
 
 LRESULT CALLBACK LibraryWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -72,6 +75,9 @@ LRESULT CALLBACK LibraryWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 LRESULT KVCONTROL::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     SetMessage(message, wParam, lParam);
+    // Handlers run in between may delete this control, and a new one may
+    // be made at its address.
+    const ControlRef self(this);
     switch (message) {
     case WM_CLOSE:
         return FireThenHook(*this, eClose, [this] { return OnClose(); });
@@ -83,7 +89,7 @@ LRESULT KVCONTROL::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         // The new frame may resize the window, and a resize handler may
         // delete the control.
         Lazy::SetWindowPos(Handle, nullptr, 0, 0, 0, 0, RecalculateFrame);
-        return IsRegistered(this) ? DefaultHandler() : 0;
+        return self.Get() ? DefaultHandler() : 0;
     case WM_NCCALCSIZE: {
         // The first rectangle of the calculation is the window's: parent
         // client coordinates for a child, screen coordinates for a form.
@@ -123,7 +129,7 @@ LRESULT KVCONTROL::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             HookThenFire(*this, event, [this](KvKeyEvent &e) { return OnKeyDown(e.Key, e.KeyCode); });
         // A handler takes the key by setting the record's key code to 0;
         // otherwise Enter and Escape go on to the form.
-        if (IsRegistered(this) && IsDialogKey(event.KeyCode))
+        if (self.Get() && IsDialogKey(event.KeyCode))
             OfferDialogKey(*this, event.KeyCode);
         return result;
     }
@@ -138,7 +144,7 @@ LRESULT KVCONTROL::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         } else if (!TabStop) {
             FocusNext();
         }
-        if (!IsRegistered(this))
+        if (!self.Get())
             return 0;
         // A control that passed the focus on has not gained it.
         if (Lazy::GetFocus() != Handle)
@@ -164,7 +170,7 @@ LRESULT KVCONTROL::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             Lazy::SendMessageA(reinterpret_cast<HWND>(lParam), WM_COMMAND, wParam, lParam);
         }
         // The item's or the child's handler may have deleted this form.
-        return IsRegistered(this) ? DefaultHandler() : 0;
+        return self.Get() ? DefaultHandler() : 0;
     }
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
