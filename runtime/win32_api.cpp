@@ -82,6 +82,7 @@ BOUND_FUNCTION(User32, GetKeyState);
 BOUND_FUNCTION(User32, GetWindowPlacement);
 BOUND_FUNCTION(User32, SetWindowPlacement);
 BOUND_FUNCTION(User32, MonitorFromRect);
+BOUND_FUNCTION(User32, GetMonitorInfoA);
 BOUND_FUNCTION(Gdi32, GetStockObject);
 BOUND_FUNCTION(Gdi32, DeleteObject);
 BOUND_FUNCTION(Gdi32, CreateFontA);
@@ -103,6 +104,8 @@ BOUND_FUNCTION(Gdi32, SetPixelV);
 BOUND_FUNCTION(Gdi32, GetPixel);
 BOUND_FUNCTION(Comdlg32, GetOpenFileNameA);
 BOUND_FUNCTION(Comdlg32, GetSaveFileNameA);
+BOUND_FUNCTION(Comdlg32, GetOpenFileNameW);
+BOUND_FUNCTION(Comdlg32, GetSaveFileNameW);
 BOUND_FUNCTION(Comdlg32, CommDlgExtendedError);
 
 #undef BOUND_FUNCTION
@@ -260,6 +263,10 @@ HMONITOR Lazy::MonitorFromRect(LPCRECT rect, DWORD flags)
 {
     return MonitorFromRectFunction.Get()(rect, flags);
 }
+BOOL Lazy::GetMonitorInfoA(HMONITOR monitor, LPMONITORINFO info)
+{
+    return GetMonitorInfoAFunction.Get()(monitor, info);
+}
 HGDIOBJ Lazy::GetStockObject(int index) { return GetStockObjectFunction.Get()(index); }
 BOOL Lazy::DeleteObject(HGDIOBJ object) { return DeleteObjectFunction.Get()(object); }
 HFONT Lazy::CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
@@ -312,4 +319,6 @@ BOOL Lazy::SetPixelV(HDC dc, int x, int y, COLORREF color)
 COLORREF Lazy::GetPixel(HDC dc, int x, int y) { return GetPixelFunction.Get()(dc, x, y); }
 BOOL Lazy::GetOpenFileNameA(LPOPENFILENAMEA dialog) { return GetOpenFileNameAFunction.Get()(dialog); }
 BOOL Lazy::GetSaveFileNameA(LPOPENFILENAMEA dialog) { return GetSaveFileNameAFunction.Get()(dialog); }
+BOOL Lazy::GetOpenFileNameW(LPOPENFILENAMEW dialog) { return GetOpenFileNameWFunction.Get()(dialog); }
+BOOL Lazy::GetSaveFileNameW(LPOPENFILENAMEW dialog) { return GetSaveFileNameWFunction.Get()(dialog); }
 DWORD Lazy::CommDlgExtendedError() { return CommDlgExtendedErrorFunction.Get()(); }

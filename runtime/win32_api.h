@@ -82,6 +82,7 @@ SHORT GetKeyState(int key);
 BOOL GetWindowPlacement(HWND window, WINDOWPLACEMENT *placement);
 BOOL SetWindowPlacement(HWND window, const WINDOWPLACEMENT *placement);
 HMONITOR MonitorFromRect(LPCRECT rect, DWORD flags);
+BOOL GetMonitorInfoA(HMONITOR monitor, LPMONITORINFO info);
 
 // gdi32
 HGDIOBJ GetStockObject(int index);
@@ -109,6 +110,8 @@ COLORREF GetPixel(HDC dc, int x, int y);
 // comdlg32
 BOOL GetOpenFileNameA(LPOPENFILENAMEA dialog);
 BOOL GetSaveFileNameA(LPOPENFILENAMEA dialog);
+BOOL GetOpenFileNameW(LPOPENFILENAMEW dialog);
+BOOL GetSaveFileNameW(LPOPENFILENAMEW dialog);
 DWORD CommDlgExtendedError();
 
 } // namespace Lazy
