@@ -1,4 +1,6 @@
 // The window as the last run left it: placement, word wrap, status bar.
+#include <algorithm>
+
 #include "main_form.h"
 
 namespace {
@@ -17,10 +19,32 @@ RECT SystemDefaultFrame()
     return frame;
 }
 
-// A frame that no screen shows is no place for the window.
-bool OnSomeScreen(const RECT &frame)
+// How much of a window's caption must lie in a screen's work area for the
+// user to take hold of it and move the window.
+constexpr LONG GripWidth = 100;
+constexpr LONG GripHeight = 30;
+// Window coordinates beyond these are no frame the last run can have left.
+constexpr LONG FarthestCoordinate = 32767;
+
+// A frame is a place for the window when a grip of its caption lies in the
+// work area of a screen: a corner showing, or a frame from a screen of
+// another size, is not.
+bool CanBeTakenHoldOf(const RECT &frame)
 {
-    return Lazy::MonitorFromRect(&frame, MONITOR_DEFAULTTONULL) != nullptr;
+    for (const LONG coordinate : {frame.left, frame.top, frame.right, frame.bottom}) {
+        if (coordinate < -FarthestCoordinate || coordinate > FarthestCoordinate)
+            return false;
+    }
+    const RECT caption{frame.left, frame.top, frame.right, std::min(frame.bottom, frame.top + GripHeight)};
+    MONITORINFO screen{};
+    screen.cbSize = sizeof screen;
+    const HMONITOR monitor = Lazy::MonitorFromRect(&caption, MONITOR_DEFAULTTONULL);
+    if (monitor == nullptr || !Lazy::GetMonitorInfoA(monitor, &screen))
+        return false;
+    const RECT &work = screen.rcWork;
+    const LONG shownWidth = std::min(caption.right, work.right) - std::max(caption.left, work.left);
+    const LONG shownHeight = std::min(caption.bottom, work.bottom) - std::max(caption.top, work.top);
+    return shownWidth >= GripWidth && shownHeight >= GripHeight;
 }
 
 } // namespace
@@ -31,7 +55,7 @@ void KVMAINFORM::ApplyWindowSettings(const WindowSettings &settings)
     StatusBar.SetVisible(ToKvBool(settings.statusBar));
     StatusBarItem.SetChecked(StatusBar.GetVisible());
     const RECT frame =
-        settings.hasPlacement && OnSomeScreen(settings.normal) ? settings.normal : SystemDefaultFrame();
+        settings.hasPlacement && CanBeTakenHoldOf(settings.normal) ? settings.normal : SystemDefaultFrame();
     if (frame.right <= frame.left || frame.bottom <= frame.top)
         return;
     WINDOWPLACEMENT placement{};

@@ -1,5 +1,6 @@
 // Build > Translate form with the real kvf, and the window remembered
 // between runs.
+#include <climits>
 #include <cstdlib>
 #include <string>
 
@@ -112,6 +113,8 @@ TEST(WindowSettingsTest, PlacementWrapAndStatusBarAreSavedAtTheEndAndRestoredUnl
         EXPECT_GT(firstStart.right - firstStart.left, 400);
         EXPECT_GT(firstStart.bottom - firstStart.top, 300);
     }
+    RECT screen{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
     struct Case {
         const char *name;
         RECT frame;
@@ -123,6 +126,9 @@ TEST(WindowSettingsTest, PlacementWrapAndStatusBarAreSavedAtTheEndAndRestoredUnl
         {"on screen", {50, 60, 650, 560}, true, false, true},
         {"other flags", {10, 20, 500, 400}, false, true, true},
         {"off every screen", {-30000, -30000, -29400, -29500}, true, true, false},
+        {"only a corner on screen", {-599, -459, 1, 1}, false, true, false},
+        {"caption below the screen", {20, screen.bottom - 5, 620, screen.bottom + 495}, false, true, false},
+        {"caption too short to take", {screen.right - 20, 20, screen.right + 580, 520}, false, true, false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -151,6 +157,18 @@ TEST(WindowSettingsTest, PlacementWrapAndStatusBarAreSavedAtTheEndAndRestoredUnl
         EXPECT_EQ(next.WordWrapItem.GetChecked() != KvFalse, c.wordWrap);
         EXPECT_EQ(next.StatusBar.GetVisible() != KvFalse, c.statusBar);
         EXPECT_EQ(next.StatusBarItem.GetChecked() != KvFalse, c.statusBar);
+    }
+    // Frames that only damaged values hold.
+    for (const RECT &stored : {RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, RECT{40000, 100, 40600, 600}}) {
+        WindowSettings settings;
+        settings.hasPlacement = true;
+        settings.normal = stored;
+        ASSERT_TRUE(SaveWindowSettings(settings));
+        KVMAINFORM next;
+        RECT frame{};
+        GetWindowRect(next.GetHandle(), &frame);
+        EXPECT_EQ(frame.left, firstStart.left);
+        EXPECT_EQ(frame.right - frame.left, firstStart.right - firstStart.left);
     }
     // Maximized at the end, maximized when shown at the next start.
     {
