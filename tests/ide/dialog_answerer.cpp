@@ -97,6 +97,14 @@ void DialogAnswerer::FileDialogChoose(const std::string &title, const std::strin
                         }});
 }
 
+void DialogAnswerer::FileDialogChooseWide(const std::string &title, const std::wstring &path)
+{
+    expected.push_back({Kind::FileDialog, title, [path](HWND dialog) {
+                            SendMessageW(FileNameEdit(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+                            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+                        }});
+}
+
 void DialogAnswerer::FileDialogCancel(const std::string &title)
 {
     expected.push_back(

@@ -31,6 +31,9 @@ class DialogAnswerer {
     // The Open or Save As dialog: picks the file type at the 1-based index
     // in its list (0 leaves it), types the path and confirms it.
     void FileDialogChoose(const std::string &title, const std::string &path, int fileType = 0);
+    // The Open or Save As dialog: types a path of any characters and
+    // confirms it.
+    void FileDialogChooseWide(const std::string &title, const std::wstring &path);
     // The Open or Save As dialog, cancelled.
     void FileDialogCancel(const std::string &title);
     // A form of this library with this caption: runs the action on it.

@@ -1,5 +1,6 @@
 // Save As and the file types: a source file gets the "kvo" extension that
-// was not typed, a form file keeps its name as typed.
+// was not typed, a form file keeps its name as typed. And names that the
+// code page the editor works in cannot hold.
 #include "editor_fixture.h"
 
 TEST_F(EditorTest, SaveAsAddsTheExtensionOnlyUnderTheSourceFileType)
@@ -22,5 +23,30 @@ TEST_F(EditorTest, SaveAsAddsTheExtensionOnlyUnderTheSourceFileType)
         EXPECT_EQ(scratch.Get(test.saved), "text");
     }
     EXPECT_TRUE(answers.AllAnswered());
+    EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
+}
+
+// "Łodz.kvo" has no character for "Ł" in the code page; its look-alike
+// "Lodz.kvo" is another file, which neither Save As may overwrite nor Open
+// may load in its place.
+TEST_F(EditorTest, ANameTheCodePageCannotHoldIsRefusedNotTakenForItsLookAlike)
+{
+    const std::string other = "another file, not to be touched\r\n";
+    scratch.Put("Lodz.kvo", other);
+    const std::wstring chosen = scratch.path.wstring() + L"\\\x0141odz.kvo";
+    Type("new text");
+    const DocumentState typed = State();
+    for (KVMENUITEM *item : {&form.SaveAsItem, &form.OpenItem}) {
+        SCOPED_TRACE(Text(item->GetCaption()));
+        const bool open = item == &form.OpenItem;
+        if (open)
+            answers.MessageBoxAnswer("Save changes", IDNO);
+        answers.FileDialogChooseWide(open ? "Open" : "Save As", chosen);
+        answers.MessageBoxAnswer("Unusable file name", IDOK);
+        Command(*item);
+        EXPECT_TRUE(answers.AllAnswered());
+        EXPECT_EQ(State(), typed);
+        EXPECT_EQ(scratch.Get("Lodz.kvo"), other);
+    }
     EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
 }
