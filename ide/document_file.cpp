@@ -1,6 +1,7 @@
 #include "document_file.h"
 
 #include <cstring>
+#include <string>
 #include <utility>
 
 #include "kvfile.h"
@@ -123,11 +124,29 @@ SaveResult SaveExistingFile(const KVSTRING &fileName, const KVSTRING &text, cons
 
 } // namespace
 
+bool CodePageKeepsBytes(const KVSTRING &text, UINT codePage)
+{
+    const int length = text.Len();
+    if (length == 0)
+        return true;
+    const int wideLength =
+        MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.Data(), length, nullptr, 0);
+    if (wideLength <= 0)
+        return false;
+    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
+    MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.Data(), length, wide.data(), wideLength);
+    std::string back(static_cast<size_t>(length), '\0');
+    return WideCharToMultiByte(codePage, 0, wide.data(), wideLength, back.data(), length, nullptr, nullptr) ==
+               length &&
+           std::memcmp(back.data(), text.Data(), static_cast<size_t>(length)) == 0;
+}
+
 bool ReadDocument(const KVSTRING &fileName, KVSTRING &text)
 {
     KVSTRING contents;
     if (!ReadAllBytes(fileName, contents) ||
-        std::memchr(contents.Data(), '\0', static_cast<size_t>(contents.Len())) != nullptr)
+        std::memchr(contents.Data(), '\0', static_cast<size_t>(contents.Len())) != nullptr ||
+        !CodePageKeepsBytes(contents, CP_ACP))
         return false;
     text = std::move(contents);
     return true;

@@ -10,10 +10,18 @@
 #include "kvstring.h"
 
 // Reads the whole file into `text`. Answers false, and leaves `text` as it
-// was, when the file cannot be opened or read in full, or when it holds a
-// NUL byte: the edit control would cut its text there and a later save would
-// lose the rest.
+// was, when the file cannot be opened or read in full, or when the memo
+// could not give its bytes back as they are, so that a later save would
+// change lines the user never touched: a NUL byte (the edit control cuts
+// its text there), or bytes that the system's code page cannot carry.
 bool ReadDocument(const KVSTRING &fileName, KVSTRING &text);
+
+// Whether the bytes come back unchanged from the code page's characters,
+// as the edit control, which holds its text in UTF-16, hands them back: in
+// a double-byte code page (932, 936, ...) a byte that starts a character
+// the next byte does not finish would be replaced and take that byte with
+// it.
+bool CodePageKeepsBytes(const KVSTRING &text, UINT codePage);
 
 struct SaveResult {
     bool saved = false;

@@ -75,6 +75,27 @@ TEST(DocumentFile, ReadRefusesMissingFilesFoldersAndNulBytes)
     }
 }
 
+// Under a double-byte code page "\xe9\r" (é and a line end in code page
+// 1252) is one broken character: the memo would give back neither byte.
+TEST(DocumentFile, OnlyBytesTheCodePageKeepsAreTakenAsTheyAre)
+{
+    struct Case {
+        const char *bytes;
+        UINT codePage;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"caf\xe9\r\nna\xefve \x80\r\n", 1252, true},
+        {"unassigned in 1252: \x81\x8d\x8f\x90\x9d", 1252, true},
+        {"caf\xe9\r\nna\xefve\r\n", 932, false},
+        {"a trailing lead byte \x81", 932, false},
+        {"\x82\xa0 and plain text\r\n", 932, true},
+        {"", 932, true},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(CodePageKeepsBytes(c.bytes, c.codePage), c.kept) << c.bytes << " in " << c.codePage;
+}
+
 TEST(DocumentFile, FailedSavesLeaveTheTargetAndNoTemporaryFile)
 {
     ScratchDirectory scratch;
