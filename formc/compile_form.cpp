@@ -1,14 +1,29 @@
 #include "compile_form.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "kvfile.h"
 #include "translate_form.h"
 
+namespace {
+
+// Whether both names reach one file (a link): creating the output would
+// empty the form before it is read.
+bool SameFile(const KVSTRING &first, const KVSTRING &second)
+{
+    std::error_code ignored;
+    return std::filesystem::equivalent(first.Data(), second.Data(), ignored);
+}
+
+} // namespace
+
 std::optional<FormError> CompileForm(const KVSTRING &name, const EventTable &events)
 {
+    const KVSTRING outputName = name + ".kv";
     KVFILE output;
-    if (output.Open(name + ".kv", KVFILE::Create | KVFILE::ReadWrite) == 0)
+    if (SameFile(name, outputName) || output.Open(outputName, KVFILE::Create | KVFILE::ReadWrite) == 0)
         return FormError{FormMessage::CannotCreateOutput, 0};
     KVFILE input;
     if (input.Open(name, 0) == 0)
