@@ -31,6 +31,10 @@ std::optional<FormError> CompileForm(const KVSTRING &name, const EventTable &eve
     std::printf("    %s\n", name.Data());
 
     std::optional<FormError> error = TranslateForm(input, output, events);
+    // A read error ended the form early: whatever the reading made of the
+    // rest, the output lacks it.
+    if (input.ReadFailed())
+        error = FormError{FormMessage::CannotReadInput, 0};
     if (output.Close() != 0 && !error)
         error = FormError{FormMessage::CannotWriteOutput, 0};
     return error;

@@ -16,6 +16,7 @@ constexpr const char *PropertyOutsideForm = "property assignment outside of the 
 constexpr const char *MissingEnd = "missing END";
 constexpr const char *CannotCreateOutput = "cannot create output file";
 constexpr const char *CannotWriteOutput = "cannot write output file";
+constexpr const char *CannotReadInput = "cannot read input file";
 constexpr const char *EventTableMissing = "Required file 'kvf.evt' was not found";
 constexpr const char *EventTableBadFormat = "Error reading 'kvf.evt': bad file format";
 } // namespace FormMessage

@@ -130,6 +130,7 @@ uint8_t KVFILE::Open(const KVSTRING &name, int32_t mode)
         return 0;
     }
     std::setvbuf(handle, nullptr, _IOFBF, FileBufferSize);
+    readFailed = false;
     position = 0;
     knownLength = std::max<int64_t>(SystemFileLength(handle), 0);
     return 255;
@@ -158,8 +159,10 @@ void KVFILE::BeginAccess(Access access)
 
 void KVFILE::ForgetReadError(bool errorBefore)
 {
-    if (!errorBefore)
-        std::clearerr(handle);
+    if (errorBefore || !std::ferror(handle))
+        return;
+    readFailed = true;
+    std::clearerr(handle);
 }
 
 void KVFILE::Moved(size_t count, bool reachedEnd)

@@ -43,15 +43,19 @@ class KVFILE : public KVSTREAM {
     // it did not or an earlier write failed; failed reads do not count.
     virtual uint8_t Close();
 
+    // Whether a read since the file was opened failed: a read error, which
+    // its count alone does not tell from the end of the file.
+    bool ReadFailed() const { return readFailed; }
+
   private:
     enum class Access { None, Reading, Writing };
     // The C runtime needs a seek between writing and reading in either
     // order; Kelvo code need not give one.
     void BeginAccess(Access access);
-    // A failed read is told by its count; the error indicator, which Close
-    // reports, keeps only what failed to be written (a read on a file open
-    // for writing only sets it too). `errorBefore` is the indicator before
-    // the read.
+    // A failed read is told by its count and by ReadFailed; the error
+    // indicator, which Close reports, keeps only what failed to be written
+    // (a read on a file open for writing only sets it too). `errorBefore`
+    // is the indicator before the read.
     void ForgetReadError(bool errorBefore);
 
     // After bytes moved: the position advances; a short read found the end.
@@ -59,6 +63,7 @@ class KVFILE : public KVSTREAM {
 
     std::FILE *handle = nullptr;
     Access lastAccess = Access::None;
+    bool readFailed = false;
     int64_t position = 0;
     int64_t knownLength = 0; // the length last seen, or reached by writing
 };
