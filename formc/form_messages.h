@@ -17,6 +17,7 @@ constexpr const char *MissingEnd = "missing END";
 constexpr const char *CannotCreateOutput = "cannot create output file";
 constexpr const char *CannotWriteOutput = "cannot write output file";
 constexpr const char *CannotReadInput = "cannot read input file";
+constexpr const char *TooManyLines = "too many lines";
 constexpr const char *EventTableMissing = "Required file 'kvf.evt' was not found";
 constexpr const char *EventTableBadFormat = "Error reading 'kvf.evt': bad file format";
 } // namespace FormMessage

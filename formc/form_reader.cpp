@@ -1,5 +1,7 @@
 #include "form_reader.h"
 
+#include <cstdint>
+
 #include "line_classifier.h"
 #include "text_line_reader.h"
 #include "text_view.h"
@@ -16,6 +18,9 @@ class FormReading {
         TextLineReader reader(input);
         std::string_view line;
         while (reader.Next(line)) {
+            // Line numbers are 32-bit in every message.
+            if (lineNumber == INT32_MAX)
+                return FormError{FormMessage::TooManyLines, 0};
             ++lineNumber;
             if (const char *message = Read(TrimBlanks(line)))
                 return FormError{message, lineNumber};
