@@ -325,7 +325,10 @@ TEST_F(FormPreviewTest, GoldenCasesReadAlikeInTheFormCompilerAndThePreview)
         std::istringstream args(ReadAll(casePath / "args"));
         for (std::string name; std::getline(args, name);) {
             const fs::path formPath = casePath / "input" / name;
-            if (name.empty() || !fs::is_regular_file(formPath))
+            // A case that brings the output file along (a link) is about
+            // that file, not about reading the form.
+            if (name.empty() || !fs::is_regular_file(formPath) ||
+                fs::exists(fs::symlink_status(casePath / "input" / (name + ".kv"))))
                 continue;
             SCOPED_TRACE(casePath.filename().string() + "/" + name);
             const std::string form = ReadAll(formPath);
