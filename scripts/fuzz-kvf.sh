@@ -29,7 +29,7 @@ for input in tests/formc/cases/*/input/* examples/forms/*; do
 done
 cp formc/kvf.evt "$build/corpus-event-table/seed-shipped"
 for table in tests/formc/cases/*/kvf.evt; do
-  cp "$table" "$build/corpus-event-table/seed-$(basename "$(dirname "$table")")"
+  [ ! -L "$table" ] && cp "$table" "$build/corpus-event-table/seed-$(basename "$(dirname "$table")")"
 done
 
 status=0
