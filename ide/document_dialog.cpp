@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "code_page.h"
 #include "win32_api.h"
 
 namespace {
@@ -13,15 +14,11 @@ constexpr const char *UnusableNameText =
     "The chosen file name has characters that this system's code page cannot hold, so the editor cannot "
     "open or save that file. Choose another name.";
 
-// `length` characters of ANSI text, NULs included, in UTF-16.
+// ANSI text the editor gives the dialog: its own texts and a name it took
+// from the code page before.
 std::wstring Widen(const char *text, int length)
 {
-    if (length == 0)
-        return std::wstring();
-    const int size = MultiByteToWideChar(CP_ACP, 0, text, length, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, length, wide.data(), size);
-    return wide;
+    return WidenExactly(text, length, CP_ACP).value_or(std::wstring());
 }
 
 std::wstring Widen(const char *text) { return text ? Widen(text, static_cast<int>(std::strlen(text))) : L""; }
@@ -33,26 +30,6 @@ int FilterLength(const char *filter)
     while (*part)
         part += std::strlen(part) + 1;
     return static_cast<int>(part - filter) + 1;
-}
-
-// The name in the ANSI code page when that holds it exactly, character for
-// character, without a look-alike in place of any of them.
-std::optional<KVSTRING> Narrow(const std::wstring &name)
-{
-    if (name.empty())
-        return KVSTRING();
-    const int wideLength = static_cast<int>(name.size());
-    BOOL lossy = FALSE;
-    const int size =
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.data(), wideLength, nullptr, 0, nullptr, &lossy);
-    if (size <= 0 || lossy)
-        return std::nullopt;
-    KVSTRING narrow(size, '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.data(), wideLength, narrow.Data(), size, nullptr,
-                        &lossy);
-    if (lossy || Widen(narrow.Data(), narrow.Len()) != name)
-        return std::nullopt;
-    return narrow;
 }
 
 } // namespace
@@ -98,11 +75,11 @@ KvBool KVDOCUMENTDIALOG::ExecuteWide(WideDialogFunction run)
     if (!run(&dialog))
         return KvFalse;
 
-    const std::optional<KVSTRING> name = Narrow(answer.c_str());
+    const std::optional<std::string> name = NarrowExactly(answer.c_str(), CP_ACP);
     if (!name) {
         Lazy::MessageBoxA(record.hwndOwner, UnusableNameText, UnusableNameTitle, MB_OK | MB_ICONWARNING);
         return KvFalse;
     }
-    FileName = *name;
+    FileName = KVSTRING(name->data(), static_cast<int32_t>(name->size()));
     return KvTrue;
 }

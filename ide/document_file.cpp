@@ -1,9 +1,10 @@
 #include "document_file.h"
 
 #include <cstring>
-#include <string>
+#include <string_view>
 #include <utility>
 
+#include "code_page.h"
 #include "kvfile.h"
 
 namespace {
@@ -126,19 +127,9 @@ SaveResult SaveExistingFile(const KVSTRING &fileName, const KVSTRING &text, cons
 
 bool CodePageKeepsBytes(const KVSTRING &text, UINT codePage)
 {
-    const int length = text.Len();
-    if (length == 0)
-        return true;
-    const int wideLength =
-        MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.Data(), length, nullptr, 0);
-    if (wideLength <= 0)
-        return false;
-    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
-    MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.Data(), length, wide.data(), wideLength);
-    std::string back(static_cast<size_t>(length), '\0');
-    return WideCharToMultiByte(codePage, 0, wide.data(), wideLength, back.data(), length, nullptr, nullptr) ==
-               length &&
-           std::memcmp(back.data(), text.Data(), static_cast<size_t>(length)) == 0;
+    const std::optional<std::wstring> wide = WidenExactly(text.Data(), text.Len(), codePage);
+    const std::optional<std::string> back = wide ? NarrowExactly(*wide, codePage) : std::nullopt;
+    return back && *back == std::string_view(text.Data(), static_cast<size_t>(text.Len()));
 }
 
 bool ReadDocument(const KVSTRING &fileName, KVSTRING &text)
