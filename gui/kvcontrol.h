@@ -134,7 +134,7 @@ class KVCONTROL {
     // Puts a subclassed window's own procedure back in place.
     void RestoreWindowProc();
     // Whether the control takes the focus when Tab navigation reaches it.
-    bool TakesTabFocus();
+    virtual bool TakesTabFocus();
     // The first child that takes the focus when Tab navigation reaches it.
     KVCONTROL *FirstTabStop();
     // The nearest form around this control, or null.

@@ -25,6 +25,13 @@ void SetButtonType(KVBUTTON &button, DWORD type)
     Lazy::SendMessageA(window, BM_SETSTYLE, (style & 0xFFFF & ~BS_TYPEMASK) | type, TRUE);
 }
 
+// A push button, plain or default, as against a check box or a radio button.
+bool IsPushButton(KVCONTROL &control)
+{
+    const auto type = static_cast<DWORD>(GetWindowLongPtrA(control.GetHandle(), GWL_STYLE)) & BS_TYPEMASK;
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
 // A multi-line edit that wants Return types Enter as a line break.
 bool TakesReturn(KVCONTROL &control)
 {
@@ -304,7 +311,8 @@ bool KVFORM::UseDialogKey(uint32_t keyCode, KVCONTROL &focused)
     KVBUTTON *button = GetDefaultButton();
     if (!button || TakesReturn(focused))
         return false;
-    if (auto *focusedButton = dynamic_cast<KVBUTTON *>(&focused))
+    auto *focusedButton = dynamic_cast<KVBUTTON *>(&focused);
+    if (focusedButton && IsPushButton(focused))
         button = focusedButton;
     else if (!button->GetEnabled())
         return false;

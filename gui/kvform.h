@@ -82,7 +82,7 @@ class KVFORM : public KVCONTROL {
 
     // Enter or Escape that reached `focused` and that its hooks and
     // handlers left: Escape closes a modal dialog (see ShowModal); Enter
-    // presses the focused button, or else the default button unless the
+    // presses the focused push button, or else the default button unless the
     // focused control takes Enter itself (a multi-line edit that wants
     // Return). Answers whether the form used the key; a form without a
     // default button leaves Enter alone.

@@ -1,4 +1,5 @@
-// Buttons and labels on a form: clicks and the focus.
+// Buttons, check boxes, radio buttons and labels on a form: clicks, keys
+// and the focus.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +8,7 @@
 
 #include "gui_test_support.h"
 #include "kvbutton.h"
+#include "kvcheckbox.h"
 #include "kvedit.h"
 
 TEST(ButtonsAndLabels, ClickAndSpaceRaiseClickWithTheButtonAsSender)
@@ -68,5 +70,63 @@ TEST(ButtonsAndLabels, ALabelPassesTheFocusOnToTheNextControl)
         form.Flush();
         EXPECT_EQ(GetFocus(), edits[focusedEdit].GetHandle());
         EXPECT_EQ(edits[focusedEdit].GetFocused(), KvTrue);
+    }
+}
+
+// The radio buttons of a form are one group: a press checks one and clears
+// the others; arrow keys move round the group, passing over a disabled
+// one; Tab reaches only the checked one.
+TEST(ButtonsAndLabels, CheckBoxesToggleAndRadioButtonsChooseOneOfTheirGroup)
+{
+    RecorderForm form;
+    KVCHECKBOX box(&form, "Box", 5, 5, 80, 20);
+    KVRADIOBUTTON radios[3];
+    for (int i = 0; i < 3; ++i) {
+        radios[i].SetParent(&form);
+        radios[i].SetBounds(5, 30 + 25 * i, 80, 20);
+    }
+    radios[1].SetEnabled(KvFalse);
+    Activate(form);
+    auto states = [&] {
+        return std::vector<int32_t>{box.GetState(), radios[0].GetState(), radios[1].GetState(),
+                                    radios[2].GetState()};
+    };
+    // What each step leaves: the marks, the focused control and the
+    // sender of the one eClick it raised (null for none).
+    struct Step {
+        const char *what;
+        KVCONTROL *target;
+        WORD key; // 0 for a click
+        std::vector<int32_t> marks;
+        KVCONTROL *focused;
+        KVCONTROL *clicked;
+    };
+    const Step steps[] = {
+        {"Space toggles the box", &box, VK_SPACE, {1, 0, 0, 0}, &box, &box},
+        {"a click checks the third", &radios[2], 0, {1, 0, 0, 1}, &radios[2], &radios[2]},
+        {"Down goes round to the first", &radios[2], VK_DOWN, {1, 1, 0, 0}, &radios[0], &radios[0]},
+        {"Up passes over the disabled one", &radios[0], VK_UP, {1, 0, 0, 1}, &radios[2], &radios[2]},
+        {"Tab from the box reaches the checked one", &box, VK_TAB, {1, 0, 0, 1}, &radios[2], nullptr},
+        {"Space toggles the box back", &box, VK_SPACE, {0, 0, 0, 1}, &box, &box},
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.what);
+        step.target->SetFocus();
+        form.Flush();
+        form.events.clear();
+        if (step.key == 0) {
+            SendMessageA(step.target->GetHandle(), BM_CLICK, 0, 0);
+        } else {
+            PostMessageA(step.target->GetHandle(), WM_KEYDOWN, step.key, 1);
+            PostMessageA(step.target->GetHandle(), WM_KEYUP, step.key, 0xC0000001);
+        }
+        form.Flush();
+        EXPECT_EQ(states(), step.marks);
+        EXPECT_EQ(GetFocus(), step.focused->GetHandle());
+        const auto clicks = form.EventsOf({eClick});
+        ASSERT_EQ(clicks.size(), step.clicked ? 1u : 0u);
+        if (step.clicked) {
+            EXPECT_EQ(clicks[0].sender, step.clicked);
+        }
     }
 }

@@ -7,17 +7,18 @@
 
 #include "gui_test_support.h"
 #include "kvbutton.h"
+#include "kvcheckbox.h"
 #include "kvedit.h"
 
 namespace {
 
-// A dialog of an edit, a memo and two buttons; it can take Escape in its
-// eKeyDown handler.
+// A dialog of an edit, a memo, two buttons and a check box; it can take
+// Escape in its eKeyDown handler.
 class DialogForm : public RecorderForm {
   public:
     DialogForm()
         : edit(this, "", 5, 5, 100, 20), memo(this, "", 5, 30, 100, 40), ok(this, "OK", 5, 80, 75, 25),
-          other(this, "Other", 90, 80, 75, 25)
+          other(this, "Other", 90, 80, 75, 25), check(this, "Check", 5, 110, 75, 20)
     {
     }
 
@@ -31,10 +32,11 @@ class DialogForm : public RecorderForm {
     KVEDIT edit;
     KVMEMO memo;
     KVBUTTON ok, other;
+    KVCHECKBOX check;
     bool takeEscape = false;
 };
 
-enum class Focus { Edit, Memo, Other };
+enum class Focus { Edit, Memo, Other, Check };
 
 struct KeyCase {
     const char *name;
@@ -55,6 +57,8 @@ const KeyCase KeyCases[] = {
      false},
     {"Enter in a memo is a line break", true, true, false, Focus::Memo, VK_RETURN, nullptr, false, true},
     {"Enter on a button presses it", true, true, false, Focus::Other, VK_RETURN, "other", false, false},
+    {"Enter on a check box presses the default button", true, true, false, Focus::Check, VK_RETURN, "ok",
+     false, false},
     {"without a default button Enter presses nothing", false, true, false, Focus::Edit, VK_RETURN, nullptr,
      false, false},
     {"without a default button the memo still types Enter", false, true, false, Focus::Memo, VK_RETURN,
@@ -84,9 +88,10 @@ TEST(DialogKeys, EnterAndEscapeActAsInDialogsAfterTheControlsHandlers)
         dialog.takeEscape = row.takeEscape;
         dialog.SetModalResult(7);
         HWND window = dialog.GetHandle();
-        KVCONTROL *focused = row.focus == Focus::Edit   ? static_cast<KVCONTROL *>(&dialog.edit)
-                             : row.focus == Focus::Memo ? static_cast<KVCONTROL *>(&dialog.memo)
-                                                        : static_cast<KVCONTROL *>(&dialog.other);
+        KVCONTROL *focused = row.focus == Focus::Edit    ? static_cast<KVCONTROL *>(&dialog.edit)
+                             : row.focus == Focus::Memo  ? static_cast<KVCONTROL *>(&dialog.memo)
+                             : row.focus == Focus::Check ? static_cast<KVCONTROL *>(&dialog.check)
+                                                         : static_cast<KVCONTROL *>(&dialog.other);
         bool closed = false;
         AfterDelay(50, [&] {
             focused->SetFocus();
@@ -96,6 +101,8 @@ TEST(DialogKeys, EnterAndEscapeActAsInDialogsAfterTheControlsHandlers)
             closed = !IsWindow(window);
             if (!closed) {
                 EXPECT_EQ(dialog.memo.GetText().Len() > 0, row.lineBreak);
+                // Only Space and clicks toggle the check box.
+                EXPECT_EQ(dialog.check.GetState(), BST_UNCHECKED);
                 dialog.Close();
             }
         });
