@@ -31,3 +31,60 @@ std::optional<std::string> NarrowExactly(const std::wstring &text, UINT codePage
         return std::nullopt;
     return narrow;
 }
+
+CodePageCharacters::CodePageCharacters(UINT codePage) : codePage(codePage)
+{
+    for (int byte = 0; byte < 256; ++byte) {
+        lead[static_cast<size_t>(byte)] = IsDBCSLeadByteEx(codePage, static_cast<BYTE>(byte)) != FALSE;
+        hasLeadBytes = hasLeadBytes || lead[static_cast<size_t>(byte)];
+    }
+    for (int byte = 0; byte < 256; ++byte) {
+        const char character = static_cast<char>(byte);
+        const std::string folded = lead[static_cast<size_t>(byte)]
+                                       ? std::string(1, character)
+                                       : LowerCaseOf(std::string_view(&character, 1));
+        lower[static_cast<size_t>(byte)] = folded[0];
+    }
+    if (hasLeadBytes)
+        pairLower.assign(0x10000, 0);
+}
+
+size_t CodePageCharacters::CharacterLength(std::string_view text, size_t offset) const
+{
+    const bool pair = lead[static_cast<unsigned char>(text[offset])] && offset + 1 < text.size();
+    return pair ? 2 : 1;
+}
+
+std::string CodePageCharacters::LowerCase(std::string_view text) const
+{
+    std::string folded(text);
+    for (size_t at = 0; at < folded.size(); ++at) {
+        if (CharacterLength(folded, at) == 1) {
+            folded[at] = lower[static_cast<unsigned char>(folded[at])];
+            continue;
+        }
+        const auto pair = static_cast<uint16_t>(static_cast<unsigned char>(folded[at]) << 8 |
+                                                static_cast<unsigned char>(folded[at + 1]));
+        uint16_t &known = pairLower[pair];
+        if (known == 0) {
+            const std::string character = LowerCaseOf(std::string_view(folded).substr(at, 2));
+            known = static_cast<uint16_t>(static_cast<unsigned char>(character[0]) << 8 |
+                                          static_cast<unsigned char>(character[1]));
+        }
+        folded[at] = static_cast<char>(known >> 8);
+        folded[++at] = static_cast<char>(known & 0xFF);
+    }
+    return folded;
+}
+
+std::string CodePageCharacters::LowerCaseOf(std::string_view character) const
+{
+    const auto length = static_cast<int>(character.size());
+    const std::optional<std::wstring> wide = WidenExactly(character.data(), length, codePage);
+    if (!wide || wide->size() != 1)
+        return std::string(character);
+    wchar_t folded = (*wide)[0];
+    LCMapStringW(LOCALE_INVARIANT, LCMAP_LOWERCASE, wide->data(), 1, &folded, 1);
+    const std::optional<std::string> narrow = NarrowExactly(std::wstring(1, folded), codePage);
+    return narrow && narrow->size() == character.size() ? *narrow : std::string(character);
+}

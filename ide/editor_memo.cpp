@@ -35,3 +35,26 @@ LRESULT KVEDITORMEMO::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         CaretMoved();
     return result;
 }
+
+void KVEDITORMEMO::CreateWnd(HWND parent) { CreateEditWindow(parent, MemoStyle() | ES_NOHIDESEL); }
+
+void KVEDITORMEMO::SelectAndShow(int32_t start, int32_t end)
+{
+    Send(EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+    Send(EM_SCROLLCARET);
+}
+
+void KVEDITORMEMO::ReplaceSelection(const KVSTRING &text)
+{
+    Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.Data()));
+}
+
+bool KVEDITORMEMO::ReplaceAllText(const KVSTRING &text)
+{
+    Send(EM_SETSEL, 0, -1);
+    ReplaceSelection(text);
+    if (Lazy::GetWindowTextLengthA(Handle) == text.Len())
+        return true;
+    Undo();
+    return false;
+}

@@ -3,13 +3,30 @@
 // an edit control reports no caret moves of its own.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include "kvedit.h"
 
 class KVEDITORMEMO : public KVMEMO {
   public:
+    using KVEDIT::Selection;
+
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The selection stays shown while a dialog has the keyboard, so that
+    // the user sees what Find and Replace selected.
+    void CreateWnd(HWND parent) override;
+
+    // The selection's 0-based offsets, start first.
+    Selection Selected() { return CurrentSelection(); }
+    // Selects from `start` to `end` (0-based, the end excluded) and scrolls
+    // the caret into view.
+    void SelectAndShow(int32_t start, int32_t end);
+    // Replaces the selection with text that Undo can take back.
+    void ReplaceSelection(const KVSTRING &text);
+    // Replaces the whole text in one step that Undo takes back; false, with
+    // the old text back, when the control could not take all of the new.
+    bool ReplaceAllText(const KVSTRING &text);
 
     // Called after each message that can move the caret has been processed.
     std::function<void()> CaretMoved;

@@ -59,9 +59,25 @@ class KVMAINFORM : public KVFORM {
     // Says how a preview request went; an error also selects its line.
     virtual void AnnouncePreview(const PreviewReport &report);
 
-    // Search (search_form.cpp).
+    // Search: the Find dialog (search_form.cpp), the Replace dialog
+    // (replace_form.cpp) and what both do in the memo (search_commands.cpp).
     virtual void SearchFind(KvEvent &event);
+    // Find Next and Find Previous search again for the last find text, or
+    // open the Find dialog while there is none.
     virtual void SearchFindNext(KvEvent &event);
+    virtual void SearchFindPrevious(KvEvent &event);
+    virtual void SearchReplace(KvEvent &event);
+    // Selects the next occurrence of SearchText after the selection (the
+    // previous one before it, upward), wrapping around once; says "Cannot
+    // find" in a message box of `reporter` (the dialog in front, else this
+    // form) when there is none.
+    virtual void FindOccurrence(bool upward, KVFORM &reporter);
+    // Replaces the selection with Replacement when it is an occurrence,
+    // then selects the next occurrence, never one inside the new text.
+    virtual void ReplaceOccurrence(KVFORM &reporter);
+    // Replaces every occurrence as one step that Undo takes back, and
+    // says in the status bar how many.
+    virtual void ReplaceAllOccurrences(KVFORM &reporter);
 
     // Help (about_form.cpp).
     virtual void HelpAbout(KvEvent &event);
@@ -121,12 +137,20 @@ class KVMAINFORM : public KVFORM {
     KVMENUITEM TranslateFormItem;
     KVMENUITEM PreviewItem;
     KVMENUITEM ViewMenu;
+    // After the View menu's title, so that every item before keeps its
+    // identifier.
+    KVMENUITEM FindPreviousItem;
+    KVMENUITEM ReplaceItem;
     KVDOCUMENTDIALOG FileDialog;
     // Before the memo, so that it outlives the memo that reports to it.
     EditorStatusBar StatusBar;
     KVEDITORMEMO Memo;
-    // The last text confirmed in the find dialog.
+    // The last text confirmed in the Find or the Replace dialog, with its
+    // options; the Replace dialog's last replacement.
     KVSTRING SearchText;
+    bool SearchMatchCase = false;
+    bool SearchUpward = false;
+    KVSTRING Replacement;
     // The preview window of the form being edited, and how the last
     // request went.
     FormPreview Preview{*this};

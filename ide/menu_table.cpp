@@ -2,9 +2,7 @@
 
 // In the order the entries show. The command identifiers come from the
 // order of construction, the members' order in KVMAINFORM: the first 21
-// items take 1 to 21, the later ones 22 and on. The Find item shows
-// "Alt+F" but answers Ctrl+F: Alt+F opens the File menu through its
-// mnemonic.
+// items take 1 to 21, the later ones 22 and on.
 namespace {
 constexpr KVMENUITEM KVMAINFORM::*Bar = nullptr;
 }
@@ -26,8 +24,12 @@ const MenuRow MenuTable[MenuRowCount] = {
     {&KVMAINFORM::SelectAllItem, &KVMAINFORM::EditMenu, "Select &All\tCtrl+A", "Ctrl+A",
      &KVMAINFORM::EditSelectAll},
     {&KVMAINFORM::SearchMenu, Bar, "&Search", nullptr, nullptr},
-    {&KVMAINFORM::FindItem, &KVMAINFORM::SearchMenu, "&Find\tAlt+F", "ctrl+F", &KVMAINFORM::SearchFind},
+    {&KVMAINFORM::FindItem, &KVMAINFORM::SearchMenu, "&Find\tCtrl+F", "ctrl+F", &KVMAINFORM::SearchFind},
     {&KVMAINFORM::FindNextItem, &KVMAINFORM::SearchMenu, "Find &Next\tF3", "F3", &KVMAINFORM::SearchFindNext},
+    {&KVMAINFORM::FindPreviousItem, &KVMAINFORM::SearchMenu, "Find &Previous\tShift+F3", "Shift+F3",
+     &KVMAINFORM::SearchFindPrevious},
+    {&KVMAINFORM::ReplaceItem, &KVMAINFORM::SearchMenu, "&Replace...\tCtrl+H", "Ctrl+H",
+     &KVMAINFORM::SearchReplace},
     {&KVMAINFORM::GoToItem, &KVMAINFORM::SearchMenu, "&Go To...\tCtrl+G", "Ctrl+G", &KVMAINFORM::SearchGoTo},
     {&KVMAINFORM::BuildMenu, Bar, "&Build", nullptr, nullptr},
     {&KVMAINFORM::CompileItem, &KVMAINFORM::BuildMenu, "Compile \tctrl+f5", "ctrl+f5",

@@ -2,22 +2,15 @@
 
 #include <memory>
 
+#include "dialog_fields.h"
 #include "main_form.h"
-#include "text_search.h"
 
 KVSEARCHFORM *TheSearchForm = nullptr;
-
-namespace {
-
-// MB_OK | MB_ICONINFORMATION
-constexpr uint32_t NotFoundFlags = 0x40;
-
-} // namespace
 
 KVSEARCHFORM::KVSEARCHFORM()
 {
     SetWidth(393);
-    SetHeight(60);
+    SetHeight(92);
     SetCaption("Search");
     SetBorderStyle(BorderDialog);
     ModalResult = 0;
@@ -33,6 +26,13 @@ KVSEARCHFORM::KVSEARCHFORM()
     FindButton.SetCaption("Find");
     // Enter finds, Escape closes the dialog as its close box does: no search.
     SetDefaultButton(&FindButton);
+    EnableWhileFilled(FindEdit, {&FindButton});
+
+    PlaceControl(MatchCaseBox, *this, "Match case", 5, 36, 110, 20);
+    PlaceControl(DirectionLabel, *this, "Direction:", 150, 38, 60, 20);
+    PlaceControl(UpButton, *this, "Up", 215, 36, 45, 20);
+    PlaceControl(DownButton, *this, "Down", 262, 36, 55, 20);
+    DownButton.SetState(BST_CHECKED);
 
     OnCreate();
     KvEvent created(eCreate);
@@ -43,38 +43,39 @@ void KVSEARCHFORM::EventHandler(void *sender, KvEvent &event)
 {
     if (sender == &FindButton && event.Event == eClick)
         FindClick();
+    else if (sender == &FindEdit && event.Event == eChange)
+        EnableWhileFilled(FindEdit, {&FindButton});
 }
 
 void KVSEARCHFORM::FindClick()
 {
     ModalResult = 1;
     FoundText = FindEdit.GetText();
+    MatchCase = MatchCaseBox.GetState() == BST_CHECKED;
+    Upward = UpButton.GetState() == BST_CHECKED;
     Close();
 }
 
-void KVMAINFORM::SearchFind(KvEvent &event)
+void KVSEARCHFORM::Offer(const KVSTRING &text, bool matchCase, bool upward)
+{
+    OfferText(FindEdit, text);
+    EnableWhileFilled(FindEdit, {&FindButton});
+    MatchCaseBox.SetState(matchCase ? BST_CHECKED : BST_UNCHECKED);
+    UpButton.SetState(upward ? BST_CHECKED : BST_UNCHECKED);
+    DownButton.SetState(upward ? BST_UNCHECKED : BST_CHECKED);
+}
+
+void KVMAINFORM::SearchFind(KvEvent &)
 {
     const auto dialog = std::make_unique<KVSEARCHFORM>();
     TheSearchForm = dialog.get();
-    dialog->FindEdit.SetText(SearchText);
-    if (dialog->ShowModal() != 0) {
-        SearchText = dialog->FoundText;
-        SearchFindNext(event);
-    }
+    dialog->Offer(SearchText, SearchMatchCase, SearchUpward);
+    const bool confirmed = dialog->ShowModal() != 0;
     TheSearchForm = nullptr;
-}
-
-// Searches from the first character after the selection (or at the caret)
-// and wraps around once, so repeating it walks through every occurrence.
-void KVMAINFORM::SearchFindNext(KvEvent &)
-{
-    const int32_t from = Memo.GetSelStart() + Memo.GetSelLength();
-    const int32_t found = FindNextOccurrence(Memo.GetText(), SearchText, from);
-    if (found == 0) {
-        MessageBox(KVSTRING("Cannot find \"") + SearchText + "\"", "Text not found", NotFoundFlags);
+    if (!confirmed)
         return;
-    }
-    Memo.SetSelStart(found - 1);
-    Memo.SetSelLength(Length(SearchText) + 1);
-    Lazy::SendMessageA(Memo.GetHandle(), EM_SCROLLCARET, 0, 0);
+    SearchText = dialog->FoundText;
+    SearchMatchCase = dialog->MatchCase;
+    SearchUpward = dialog->Upward;
+    FindOccurrence(SearchUpward, *this);
 }

@@ -1,5 +1,5 @@
 // The main form as the program builds it, in a process of its own so that
-// its menu items take the command identifiers 1 to 28.
+// its menu items take the command identifiers 1 to 30.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -36,7 +36,7 @@ const ItemRow Rows[] = {
     {&KVMAINFORM::CopyItem, &KVMAINFORM::EditMenu, "C&opy\tCtrl+C", "+ctrl+c"},
     {&KVMAINFORM::PasteItem, &KVMAINFORM::EditMenu, "&Paste\tCtrl+V", "+ctrl+v"},
     {&KVMAINFORM::SearchMenu, Bar, "&Search", ""},
-    {&KVMAINFORM::FindItem, &KVMAINFORM::SearchMenu, "&Find\tAlt+F", "+ctrl+f"},
+    {&KVMAINFORM::FindItem, &KVMAINFORM::SearchMenu, "&Find\tCtrl+F", "+ctrl+f"},
     {&KVMAINFORM::FindNextItem, &KVMAINFORM::SearchMenu, "Find &Next\tF3", "+f3"},
     {&KVMAINFORM::BuildMenu, Bar, "&Build", ""},
     {&KVMAINFORM::CompileItem, &KVMAINFORM::BuildMenu, "Compile \tctrl+f5", "+ctrl+f5"},
@@ -50,15 +50,17 @@ const ItemRow Rows[] = {
     {&KVMAINFORM::TranslateFormItem, &KVMAINFORM::BuildMenu, "&Translate form\tCtrl+F7", "+ctrl+f7"},
     {&KVMAINFORM::PreviewItem, &KVMAINFORM::BuildMenu, "&Preview form\tF12", "+f12"},
     {&KVMAINFORM::ViewMenu, Bar, "&View", ""},
+    {&KVMAINFORM::FindPreviousItem, &KVMAINFORM::SearchMenu, "Find &Previous\tShift+F3", "+shift+f3"},
+    {&KVMAINFORM::ReplaceItem, &KVMAINFORM::SearchMenu, "&Replace...\tCtrl+H", "+ctrl+h"},
 };
 
-// The menu bar's titles from left to right.
-std::vector<std::string> BarTitles(HMENU bar)
+// The captions of a menu's items in the order they show.
+std::vector<std::string> ItemTexts(HMENU menu)
 {
     std::vector<std::string> titles;
-    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         char text[64] = {};
-        GetMenuStringA(bar, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
         titles.push_back(text);
     }
     return titles;
@@ -92,9 +94,12 @@ TEST(MainForm, IsBuiltAsTheMenuTableSaysAndStartsUntitled)
     KVMAINFORM form;
     HMENU bar = form.MainMenu.GetMenuHandle();
     EXPECT_EQ(GetMenu(form.GetHandle()), bar);
-    EXPECT_EQ(BarTitles(bar),
+    EXPECT_EQ(ItemTexts(bar),
               (std::vector<std::string>{"&File", "&Edit", "&Search", "&Build", "&View", "&Help"}));
-    for (int i = 0; i < 28; ++i) {
+    EXPECT_EQ(ItemTexts(GetSubMenu(bar, 2)),
+              (std::vector<std::string>{"&Find\tCtrl+F", "Find &Next\tF3", "Find &Previous\tShift+F3",
+                                        "&Replace...\tCtrl+H", "&Go To...\tCtrl+G"}));
+    for (int i = 0; i < 30; ++i) {
         const ItemRow &row = Rows[i];
         KVMENUITEM &item = form.*row.item;
         SCOPED_TRACE(i + 1);
@@ -116,10 +121,10 @@ TEST(MainForm, IsBuiltAsTheMenuTableSaysAndStartsUntitled)
         // A first start shows the status bar and does not wrap.
         EXPECT_EQ((state & MF_CHECKED) != 0, row.item == &KVMAINFORM::StatusBarItem);
     }
-    const std::vector<Accelerator> expected = {{1, VK_F2, 4},  {17, 'X', 7},  {9, 'Z', 9},    {9, 'X', 11},
-                                               {9, 'C', 12},   {9, 'V', 13},  {9, 'A', 24},   {9, 'F', 15},
-                                               {1, VK_F3, 16}, {9, 'G', 25},  {9, VK_F5, 18}, {1, VK_F5, 19},
-                                               {9, VK_F7, 26}, {1, VK_F12, 27}, {1, VK_F1, 21}};
+    const std::vector<Accelerator> expected = {
+        {1, VK_F2, 4},  {17, 'X', 7},   {9, 'Z', 9},    {9, 'X', 11},    {9, 'C', 12},  {9, 'V', 13},
+        {9, 'A', 24},   {9, 'F', 15},   {1, VK_F3, 16}, {5, VK_F3, 29},  {9, 'H', 30},  {9, 'G', 25},
+        {9, VK_F5, 18}, {1, VK_F5, 19}, {9, VK_F7, 26}, {1, VK_F12, 27}, {1, VK_F1, 21}};
     EXPECT_EQ(AcceleratorsOf(form.MainMenu.GetAcceleratorTable()), expected);
 
     EXPECT_EQ(form.GetCaption(), "KVO IDE - Untitled");

@@ -1,0 +1,89 @@
+// What Find Next, Find Previous and the Replace dialog's buttons do in the
+// memo.
+#include <string>
+
+#include "main_form.h"
+#include "text_search.h"
+
+namespace {
+
+void ReportNotFound(KVFORM &reporter, const KVSTRING &text)
+{
+    reporter.MessageBox(KVSTRING("Cannot find \"") + text + "\"", "Text not found",
+                        MB_OK | MB_ICONINFORMATION);
+}
+
+KVSTRING ReplacedCount(int32_t count)
+{
+    return ("Replaced " + std::to_string(count) + (count == 1 ? " occurrence" : " occurrences")).c_str();
+}
+
+} // namespace
+
+void KVMAINFORM::SearchFindNext(KvEvent &event)
+{
+    if (Length(SearchText) == 0)
+        SearchFind(event);
+    else
+        FindOccurrence(false, *this);
+}
+
+void KVMAINFORM::SearchFindPrevious(KvEvent &event)
+{
+    if (Length(SearchText) == 0)
+        SearchFind(event);
+    else
+        FindOccurrence(true, *this);
+}
+
+void KVMAINFORM::FindOccurrence(bool upward, KVFORM &reporter)
+{
+    const TextSearch search(SearchText, SearchMatchCase);
+    const KVEDITORMEMO::Selection selection = Memo.Selected();
+    const KVSTRING text = Memo.GetText();
+    const int32_t found = upward ? search.Previous(text, selection.start) : search.Next(text, selection.end);
+    if (found < 0)
+        ReportNotFound(reporter, SearchText);
+    else
+        Memo.SelectAndShow(found, found + search.PatternLength());
+}
+
+// The search after a replacement goes round to the text before it, but an
+// occurrence inside the new text is no occurrence of the old one: taking
+// it would replace the replacement again, for ever.
+void KVMAINFORM::ReplaceOccurrence(KVFORM &reporter)
+{
+    const TextSearch search(SearchText, SearchMatchCase);
+    if (!search.Matches(Memo.GetSelText())) {
+        FindOccurrence(false, reporter);
+        return;
+    }
+    const int32_t replacedStart = Memo.Selected().start;
+    Memo.ReplaceSelection(Replacement);
+    const int32_t replacedEnd = replacedStart + Length(Replacement);
+    const int32_t found = search.Next(Memo.GetText(), replacedEnd);
+    if (found < 0 || (found >= replacedStart && found < replacedEnd)) {
+        ReportNotFound(reporter, SearchText);
+        return;
+    }
+    Memo.SelectAndShow(found, found + search.PatternLength());
+}
+
+// The new text goes in as one replacement of the whole text: a single step
+// for Undo, and one pass however many occurrences there are.
+void KVMAINFORM::ReplaceAllOccurrences(KVFORM &reporter)
+{
+    const TextSearch search(SearchText, SearchMatchCase);
+    const std::optional<TextSearch::Replaced> replaced = search.ReplaceAll(Memo.GetText(), Replacement);
+    if (replaced && replaced->count == 0) {
+        ReportNotFound(reporter, SearchText);
+        return;
+    }
+    if (replaced && Memo.ReplaceAllText(replaced->text)) {
+        Memo.SelectAndShow(replaced->first, replaced->first);
+        StatusBar.ShowMessage(ReplacedCount(replaced->count));
+        return;
+    }
+    reporter.MessageBox("Nothing was replaced: the text would be too long.", "Replace All",
+                        MB_OK | MB_ICONEXCLAMATION);
+}
