@@ -1,18 +1,13 @@
 #include "goto_form.h"
 
 #include <memory>
+#include <string>
 
+#include "dialog_fields.h"
 #include "main_form.h"
 #include "text_lines.h"
 
 KVGOTOFORM *TheGoToForm = nullptr;
-
-namespace {
-
-// MB_OK | MB_ICONEXCLAMATION
-constexpr uint32_t NotALineFlags = 0x30;
-
-} // namespace
 
 KVGOTOFORM::KVGOTOFORM()
 {
@@ -51,10 +46,20 @@ void KVGOTOFORM::EventHandler(void *sender, KvEvent &event)
         GoClick();
 }
 
+// A number that is no line number is refused where it was typed: the
+// dialog stays, with the text selected for typing it again.
 void KVGOTOFORM::GoClick()
 {
-    ModalResult = 1;
     LineText = LineEdit.GetText();
+    Line = ParseLineNumber(LineText);
+    if (Line <= 0) {
+        MessageBox(KVSTRING("\"") + LineText + "\" is not a line number: enter a number of 1 or more.",
+                   "Go To Line", MB_OK | MB_ICONEXCLAMATION);
+        OfferText(LineEdit, LineText);
+        LineEdit.SetFocus();
+        return;
+    }
+    ModalResult = 1;
     Close();
 }
 
@@ -62,23 +67,17 @@ void KVMAINFORM::SearchGoTo(KvEvent &)
 {
     const auto dialog = std::make_unique<KVGOTOFORM>();
     TheGoToForm = dialog.get();
+    const KVEDITORMEMO::Selection selection = Memo.Selected();
+    const int32_t caretLine = PositionAt(Memo.GetText().Data(), selection.end).line;
+    OfferText(dialog->LineEdit, std::to_string(caretLine).c_str());
     const bool confirmed = dialog->ShowModal() != 0;
     TheGoToForm = nullptr;
-    if (!confirmed)
-        return;
-    const int32_t line = ParseLineNumber(dialog->LineText);
-    if (line <= 0) {
-        MessageBox(KVSTRING("\"") + dialog->LineText +
-                       "\" is not a line number: enter a number of 1 or more.",
-                   "Go To Line", NotALineFlags);
-        return;
-    }
-    GoToLine(line);
+    if (confirmed)
+        GoToLine(dialog->Line);
 }
 
 void KVMAINFORM::GoToLine(int32_t line)
 {
     const int32_t start = LineStart(Memo.GetText(), line);
-    Lazy::SendMessageA(Memo.GetHandle(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start));
-    Lazy::SendMessageA(Memo.GetHandle(), EM_SCROLLCARET, 0, 0);
+    Memo.SelectAndShow(start, start);
 }

@@ -1,5 +1,5 @@
 // KVGOTOFORM, the small modal form of Search > Go To: a field for a line
-// number and a button that confirms it.
+// number, which opens with the caret's line, and a button that confirms it.
 #pragma once
 
 #include "kvbutton.h"
@@ -12,15 +12,17 @@ class KVGOTOFORM : public KVFORM {
     KVGOTOFORM();
 
     void EventHandler(void *sender, KvEvent &event) override;
-    // Confirms the text: ModalResult 1, LineText the field's text, and the
-    // dialog closes.
+    // Confirms a line number: ModalResult 1, LineText the field's text,
+    // Line its number, and the dialog closes. Anything else is refused with
+    // a message, and the dialog stays.
     virtual void GoClick();
 
     KVLABEL LineLabel;
     KVEDIT LineEdit;
     KVBUTTON GoButton;
-    // The text confirmed with the button; empty until then.
+    // The text last confirmed with the button; empty until then.
     KVSTRING LineText;
+    int32_t Line = 0;
 };
 
 // The Go To dialog while it is shown.

@@ -1,5 +1,6 @@
 // Word wrap, the status bar, Select All and Go To on the real main form.
 #include <string>
+#include <utility>
 
 #include "editor_fixture.h"
 #include "goto_form.h"
@@ -48,17 +49,33 @@ class ViewTest : public EditorTest {
     }
     bool Wraps() { return !(GetWindowLongA(form.Memo.GetHandle(), GWL_STYLE) & ES_AUTOHSCROLL); }
     // Go To with the dialog answered by typing `input` and clicking Go To;
-    // a refused number's message box is answered with OK.
-    void GoTo(const std::string &input, bool refused = false)
+    // a refused number's message box is answered with OK, and the dialog,
+    // which stays with the number selected, is closed. Answers the text
+    // the dialog opened with, and whether all of it was selected.
+    std::pair<std::string, bool> GoTo(const std::string &input, bool refused = false)
     {
-        answers.FormAction("Go To Line", [input](HWND) {
+        std::pair<std::string, bool> offered;
+        auto selectedText = [] {
+            KVEDIT &field = TheGoToForm->LineEdit;
+            return field.GetSelStart() == 0 && field.GetSelLength() == Length(field.GetText()) + 1;
+        };
+        answers.FormAction("Go To Line", [&, input](HWND) {
+            offered = {Text(TheGoToForm->LineEdit.GetText()), selectedText()};
             TheGoToForm->LineEdit.SetText(input.c_str());
             SendMessageA(TheGoToForm->GoButton.GetHandle(), BM_CLICK, 0, 0);
         });
-        if (refused)
+        if (refused) {
             answers.MessageBoxAnswer("Go To Line", IDOK);
+            answers.FormAction("Go To Line", [&, input](HWND dialog) {
+                EXPECT_EQ(Text(TheGoToForm->LineEdit.GetText()), input);
+                EXPECT_TRUE(selectedText());
+                EXPECT_EQ(GetFocus(), TheGoToForm->LineEdit.GetHandle());
+                PostMessageA(dialog, WM_CLOSE, 0, 0);
+            });
+        }
         Command(form.GoToItem);
         EXPECT_TRUE(answers.AllAnswered());
+        return offered;
     }
 };
 
@@ -162,10 +179,13 @@ TEST_F(ViewTest, GoToMovesToALineStartOrTheLastLineAndRefusesWhatIsNoLineNumber)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.input);
         Select(4, 5);
-        GoTo(c.input, c.refused);
+        // The dialog opens with the caret's line, selected.
+        EXPECT_EQ(GoTo(c.input, c.refused), std::make_pair(std::string("1"), true));
         EXPECT_EQ(Selected(), c.expected);
         EXPECT_EQ(State().text, ThreeLines);
     }
+    Select(ThirdLineStart + 2, ThirdLineStart + 2);
+    EXPECT_EQ(GoTo("1").first, "3");
     // Select All, then the caret at the end of the text.
     Command(form.SelectAllItem);
     EXPECT_EQ(Selected(), (Caret{0, static_cast<int32_t>(ThreeLines.size())}));
