@@ -2,12 +2,13 @@
 # End-to-end run of the editor: starts kvide.exe under Wine on a virtual
 # display with a file of its own, drives it with real key presses (xdotool)
 # and checks what it does: the caption, the text (through the file that F2
-# saves), the about box, the find dialog and Find Next, the edit commands,
+# saves), the about box, the find dialog, Find Next, the Replace dialog
+# (Replace All and its undo) and Find Previous, the edit commands,
 # the Build commands (a stand-in kvo on the PATH records its arguments),
 # Select All, Go To, Translate form with the real kvf, the save prompt of
 # Exit and of a log-off, and F12's preview of an example form (with the
 # event table of the kvf found on the PATH). Screenshots of the main window
-# (with its status bar), the find dialog, the about box and the editor
+# (with its status bar), the find and Replace dialogs, the about box and the editor
 # beside a form's preview go to build/e2e-kvide/ (to e2e-kvide/ in the build tree
 # when KELVO_E2E_BUILD names a built Windows build tree, as the test suite
 # does; nothing is built or started then). Exits non-zero on the first check
@@ -212,6 +213,31 @@ typing "$main" "Z"
 keys "$main" F2
 expect_saved 'YZ\r\nsecond'
 
+step "Ctrl+H: Replace All 'SE' (any case) by 'sese', which holds it; Ctrl+Z undoes it all"
+keys "$main" ctrl+h
+replace=$(kelvo_wait_window '^Replace$' 15) || fail "Ctrl+H opened no Replace dialog"
+# The field opens with the last find text selected: typing replaces it.
+typing "$replace" "SE"
+keys "$replace" Tab
+typing "$replace" "sese"
+# Tab goes on through Match case, Find Next and Replace to Replace All,
+# which Enter presses.
+keys "$replace" Tab Tab Tab Tab Return
+sleep 0.3
+import -window "$replace" "$work/replace-dialog.png"
+keys "$replace" Escape
+kelvo_wait_no_window '^Replace$' 15 || fail "Escape did not close the Replace dialog"
+keys "$main" F2
+expect_saved 'YZ\r\nsesecond'
+keys "$main" ctrl+z F2
+expect_saved 'YZ\r\nsecond'
+
+step "Shift+F3: the previous occurrence of the text that Replace kept; typing replaces it"
+keys "$main" shift+F3
+typing "$main" "X"
+keys "$main" F2
+expect_saved 'YZ\r\nXcond'
+
 step "Ctrl+F5 and F5 run kvo with the file name as one argument"
 keys "$main" ctrl+F5
 expect_compiles 1
@@ -257,7 +283,7 @@ prompt=$(kelvo_wait_window '^Save changes$' 30) || fail "the second log-off aske
 keys "$prompt" n
 kelvo_wait_exit "$kvide_pid" 30 || fail "No at the log-off did not end the editor"
 kelvo_wait_exit "$logoff" 30 || fail "the log-off did not end"
-expect_saved 'YZ\r\nsecond'
+expect_saved 'YZ\r\nXcond'
 
 step "F12 on an example form: its preview beside the editor; Alt+X closes both"
 form_doc="$work/settings_dialog"
