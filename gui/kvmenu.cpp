@@ -197,9 +197,13 @@ KVMENUITEM::~KVMENUITEM()
     }
 }
 
+// The entry is written only when it gains its submenu: the window system
+// checks the whole submenu on every write that names it.
 void KVMENUITEM::AddItem(KVMENUITEM *item)
 {
     KVPOPUP::AddItem(item);
+    if (ItemInfo.hSubMenu == MenuHandle)
+        return;
     ItemInfo.hSubMenu = MenuHandle;
     UpdateItem();
 }
