@@ -122,12 +122,12 @@ void Settle()
     PumpUntil([] { return false; }, 100);
 }
 
-// Real input, as the user's keyboard and mouse give it.
-void PressWithControl(WORD key)
+// Real input, as the user's keyboard and mouse give it: Ctrl or Alt held.
+void PressWith(BYTE modifier, WORD key)
 {
-    keybd_event(VK_CONTROL, 0, 0, 0);
+    keybd_event(modifier, 0, 0, 0);
     PressKey(key);
-    keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+    keybd_event(modifier, 0, KEYEVENTF_KEYUP, 0);
 }
 
 // Clicks the middle of the close box in the window's caption.
@@ -535,7 +535,7 @@ TEST_F(EditorTest, ThePreviewLeavesTheKeyboardInTheMemoAndItsCloseBoxClosesItWha
 
 // With the keyboard in the preview, the editor's shortcuts act as in the
 // editor, also where a previewed menu names the same key: F12 rebuilds the
-// preview, F2 saves, Ctrl+Z undoes in the memo.
+// preview, F2 saves, Ctrl+Z undoes in the memo; Alt+F4 closes the preview.
 TEST_F(EditorTest, WithTheKeyboardInThePreviewTheEditorsShortcutsAct)
 {
     const auto text = [](const std::string &caption) {
@@ -569,8 +569,14 @@ TEST_F(EditorTest, WithTheKeyboardInThePreviewTheEditorsShortcutsAct)
 
     Type("x");
     ASSERT_TRUE(keyboardIntoPreview());
-    PressWithControl('Z');
+    PressWith(VK_CONTROL, 'Z');
     EXPECT_TRUE(PumpUntil([&] { return Text(form.Memo.GetText()) == text("Two"); }));
+
+    // Alt+F4, which the editor does not use, closes the preview alone.
+    ASSERT_TRUE(keyboardIntoPreview());
+    PressWith(VK_MENU, VK_F4);
+    EXPECT_TRUE(PumpUntil([&] { return form.Preview.Window() == nullptr; }));
+    EXPECT_TRUE(IsWindowVisible(form.GetHandle()));
     EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
 }
 
