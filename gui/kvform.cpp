@@ -298,6 +298,10 @@ KVBUTTON *KVFORM::GetDefaultButton()
     return static_cast<KVBUTTON *>(DefaultButton.Get());
 }
 
+void KVFORM::SetShortcutForm(KVFORM *form) { ShortcutForm = form; }
+
+KVFORM *KVFORM::GetShortcutForm() { return static_cast<KVFORM *>(ShortcutForm.Get()); }
+
 // A pressed button notifies its form; the form reflects the notification to
 // the button, which raises eClick as for a click.
 bool KVFORM::UseDialogKey(uint32_t keyCode, KVCONTROL &focused)

@@ -79,6 +79,14 @@ class KVFORM : public KVCONTROL {
     virtual void SetDefaultButton(KVBUTTON *button);
     // Null when there is none or the button is gone.
     virtual KVBUTTON *GetDefaultButton();
+    // The form whose menu shortcuts act while the keyboard is in this one,
+    // in place of this form's own (a tool window that lends the keys to the
+    // window it serves); null, the default, for this form's own. The other
+    // form's shortcuts act only while it is enabled, so a modal form that
+    // disabled it does not lose its keys to it.
+    virtual void SetShortcutForm(KVFORM *form);
+    // Null when it is this form's own, or the other form is gone.
+    virtual KVFORM *GetShortcutForm();
 
     // Enter or Escape that reached `focused` and that its hooks and
     // handlers left: Escape closes a modal dialog (see ShowModal); Enter
@@ -116,4 +124,5 @@ class KVFORM : public KVCONTROL {
 
     ModalLoopState *ModalLoop = nullptr;
     ControlRef DefaultButton;
+    ControlRef ShortcutForm;
 };

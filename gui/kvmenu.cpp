@@ -10,6 +10,9 @@ KVMENUITEM *MenuItemList = nullptr;
 
 namespace {
 
+// The tail of MenuItemList, where each new item goes.
+KVMENUITEM *LastListedItem = nullptr;
+
 // WM_COMMAND and accelerator records carry 16 bits.
 constexpr uint32_t LastCommandID = 0xFFFF;
 
@@ -82,18 +85,19 @@ void KVPOPUP::Popup(KVCONTROL *form, int32_t x, int32_t y)
 void KVPOPUP::AddItem(KVMENUITEM *item)
 {
     item->NextInMenu = nullptr;
-    KVMENUITEM **link = &FirstItem;
-    while (*link)
-        link = &(*link)->NextInMenu;
-    *link = item;
+    (LastItem ? LastItem->NextInMenu : FirstItem) = item;
+    LastItem = item;
 }
 
 void KVPOPUP::RemoveItem(KVMENUITEM *item)
 {
-    for (KVMENUITEM **link = &FirstItem; *link; link = &(*link)->NextInMenu) {
+    KVMENUITEM *previous = nullptr;
+    for (KVMENUITEM **link = &FirstItem; *link; previous = *link, link = &(*link)->NextInMenu) {
         if (*link != item)
             continue;
         *link = item->NextInMenu;
+        if (LastItem == item)
+            LastItem = previous;
         item->NextInMenu = nullptr;
         if (item->ParentMenu == this)
             item->ParentMenu = nullptr;
@@ -130,17 +134,7 @@ KVMAINMENU::~KVMAINMENU()
         Lazy::SetMenu(form->GetHandle(), nullptr);
 }
 
-void KVMAINMENU::BuildAccelerators()
-{
-    std::vector<ACCEL> table;
-    for (KVMENUITEM *item = FirstItem; item; item = item->NextInMenu)
-        item->AddAccelerators(table);
-    HACCEL previous = AccelTable;
-    AccelTable =
-        table.empty() ? nullptr : Lazy::CreateAcceleratorTableA(table.data(), static_cast<int>(table.size()));
-    if (previous)
-        Lazy::DestroyAcceleratorTable(previous);
-}
+void KVMAINMENU::BuildAccelerators() { TableOutOfDate = true; }
 
 void KVMAINMENU::SetOwnerForm(KVCONTROL *form)
 {
@@ -153,7 +147,23 @@ void KVMAINMENU::SetOwnerForm(KVCONTROL *form)
 
 KVCONTROL *KVMAINMENU::GetOwnerForm() { return OwnerForm.Get(); }
 
-HACCEL KVMAINMENU::GetAcceleratorTable() { return AccelTable; }
+// Gathered from the items that are in the bar now: an item deleted while the
+// table was out of date is no longer among them.
+HACCEL KVMAINMENU::GetAcceleratorTable()
+{
+    if (!TableOutOfDate)
+        return AccelTable;
+    TableOutOfDate = false;
+    std::vector<ACCEL> table;
+    for (KVMENUITEM *item = FirstItem; item; item = item->NextInMenu)
+        item->AddAccelerators(table);
+    HACCEL previous = AccelTable;
+    AccelTable =
+        table.empty() ? nullptr : Lazy::CreateAcceleratorTableA(table.data(), static_cast<int>(table.size()));
+    if (previous)
+        Lazy::DestroyAcceleratorTable(previous);
+    return AccelTable;
+}
 
 // --- KVMENUITEM ---
 
@@ -167,10 +177,8 @@ KVMENUITEM::KVMENUITEM() : CommandID(TakeCommandID()), ItemInfo()
     ItemInfo.dwTypeData = Caption.Data();
     ItemInfo.cch = 0;
 
-    KVMENUITEM **link = &MenuItemList;
-    while (*link)
-        link = &(*link)->NextItem;
-    *link = this;
+    (LastListedItem ? LastListedItem->NextItem : MenuItemList) = this;
+    LastListedItem = this;
     MenuCommandHandler = MenuCommand;
 }
 
@@ -178,17 +186,24 @@ KVMENUITEM::~KVMENUITEM()
 {
     if (ParentMenu)
         ParentMenu->RemoveItem(this);
-    for (KVMENUITEM **link = &MenuItemList; *link; link = &(*link)->NextItem) {
+    KVMENUITEM *previous = nullptr;
+    for (KVMENUITEM **link = &MenuItemList; *link; previous = *link, link = &(*link)->NextItem) {
         if (*link == this) {
             *link = NextItem;
+            if (LastListedItem == this)
+                LastListedItem = previous;
             break;
         }
     }
 }
 
+// The entry is written only when it gains its submenu: the window system
+// checks the whole submenu on every write that names it.
 void KVMENUITEM::AddItem(KVMENUITEM *item)
 {
     KVPOPUP::AddItem(item);
+    if (ItemInfo.hSubMenu == MenuHandle)
+        return;
     ItemInfo.hSubMenu = MenuHandle;
     UpdateItem();
 }

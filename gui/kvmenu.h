@@ -43,8 +43,8 @@ class KVPOPUP {
     virtual void RemoveItem(KVMENUITEM *item);
     // Hands an item's event to the owner form; without one it is dropped.
     virtual void NotifyOwner(KVMENUITEM *sender, KvEvent &event);
-    // Rebuilds the accelerator table of the menu bar above; a pop-up menu
-    // has none.
+    // Tells the menu bar above that its accelerator table is to be made
+    // anew; a pop-up menu has none.
     virtual void BuildAccelerators();
     // Destroys the Win32 menu; the items stay, without a parent. (A menu
     // whose window is gone was already destroyed with it, and destroying it
@@ -56,6 +56,8 @@ class KVPOPUP {
 
     HMENU MenuHandle;
     KVMENUITEM *FirstItem = nullptr;
+    // The tail of the list, so that appending does not walk it.
+    KVMENUITEM *LastItem = nullptr;
     ControlRef OwnerForm;
 };
 
@@ -67,8 +69,9 @@ class KVMAINMENU : public KVPOPUP, public AcceleratorOwner {
     // message loop's accelerator owners.
     explicit KVMAINMENU(KVCONTROL *form);
 
-    // Gathers the shortcuts of the items into a new table, which replaces
-    // (and destroys) the previous one.
+    // Marks the table out of date: it is gathered from the shortcuts of the
+    // items when it is next asked for, so that building a menu of N items
+    // with shortcuts gathers it once, not N times.
     void BuildAccelerators() override;
 
     // Moves the bar from its current form's window to the new form's.
@@ -82,10 +85,13 @@ class KVMAINMENU : public KVPOPUP, public AcceleratorOwner {
     // off its form's window while that form is still registered.
     ~KVMAINMENU() override;
 
+    // The table of the items' shortcuts as they are now; a new one replaces
+    // (and destroys) the previous one when an item changed meanwhile.
     HACCEL GetAcceleratorTable() override;
 
   private:
     HACCEL AccelTable = nullptr;
+    bool TableOutOfDate = false;
 };
 
 class KVMENUITEM : public KVPOPUP {
@@ -120,8 +126,8 @@ class KVMENUITEM : public KVPOPUP {
     virtual void SetChecked(KvBool checked);
     virtual void SetSeparator(KvBool separator);
     // Replaces `text` by its normalised form (see ParseShortcut) and, when it
-    // names a key, makes that key choose this item and rebuilds the menu
-    // bar's table. A text that names no key changes nothing else.
+    // names a key, makes that key choose this item through the menu bar's
+    // table. A text that names no key changes nothing else.
     virtual void SetShortcut(KVSTRING &text);
     virtual KVPOPUP *GetParentMenu();
     virtual uint32_t GetID();

@@ -3,6 +3,7 @@
 #include "dialog_keys.h"
 #include "kvarray.h"
 #include "kvcontrol.h"
+#include "kvform.h"
 
 namespace {
 
@@ -20,37 +21,52 @@ OwnerRegistry &Owners()
     return registry;
 }
 
-// Whether `window` is `container` or one of its descendants (through the
-// parent links of child windows; an owned top-level window is not inside).
-bool WindowInside(HWND window, HWND container)
+// The top-level window around `window` (through the parent links of child
+// windows; an owned top-level window is a top-level window of its own).
+HWND TopLevelWindow(HWND window)
 {
-    while (window) {
-        if (window == container)
-            return true;
-        if (!(GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD))
-            return false;
+    while (window && (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD))
         window = reinterpret_cast<HWND>(GetWindowLongPtrA(window, GWLP_HWNDPARENT));
-    }
-    return false;
+    return window;
 }
 
-// Offers the message to the tables in registration order; true when one
-// translated it.
+// The form window whose tables serve a key typed into `window`: the form
+// around it, or the form that one takes its shortcuts from.
+HWND ShortcutWindow(HWND window)
+{
+    HWND top = TopLevelWindow(window);
+    if (auto *form = dynamic_cast<KVFORM *>(FindControl(top))) {
+        if (KVFORM *lender = form->GetShortcutForm())
+            return lender->GetHandle();
+    }
+    return top;
+}
+
+// Only these messages are keys that a table translates.
+bool IsAcceleratorKey(UINT message)
+{
+    return message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_CHAR || message == WM_SYSCHAR;
+}
+
+// Offers a key to the tables of the form that serves it, in registration
+// order; true when one translated it.
 bool TranslateAccelerators(MSG &message)
 {
+    if (!IsAcceleratorKey(message.message))
+        return false;
+    HWND served = ShortcutWindow(message.hwnd);
+    // A disabled form's table would swallow keys typed into the modal form
+    // that disabled it.
+    if (!served || !Lazy::IsWindowEnabled(served))
+        return false;
     OwnerRegistry &registry = Owners();
     for (int32_t index = 0; index <= registry.last; ++index) {
         AcceleratorOwner *owner = registry.owners.Item(index);
         KVCONTROL *form = owner->GetOwnerForm();
+        if (!form || form->GetHandle() != served)
+            continue;
         HACCEL table = owner->GetAcceleratorTable();
-        if (!form || !table)
-            continue;
-        HWND formWindow = form->GetHandle();
-        // A disabled form's table would swallow keys typed into the modal
-        // form that disabled it.
-        if (!formWindow || !Lazy::IsWindowEnabled(formWindow) || !WindowInside(message.hwnd, formWindow))
-            continue;
-        if (Lazy::TranslateAcceleratorA(formWindow, table, &message))
+        if (table && Lazy::TranslateAcceleratorA(served, table, &message))
             return true;
     }
     return false;

@@ -13,7 +13,8 @@
 class KVCONTROL;
 
 // Something with an accelerator table (a menu bar): its table is tried on
-// key messages for its form's window and the controls inside it.
+// key messages for its form's window and the controls inside it, and for
+// the forms that take their shortcuts from that form.
 class AcceleratorOwner {
   public:
     virtual HACCEL GetAcceleratorTable() = 0;
@@ -35,10 +36,12 @@ void UnregisterAccelerators(AcceleratorOwner *owner);
 // The number of registered owners.
 int32_t AcceleratorOwnerCount();
 
-// Waits for one message and handles it: the first table of an enabled form
-// that contains the message's window and translates the message consumes
-// it; any other message is translated and dispatched (a key-down of Enter
-// or Escape is dispatched first, see dialog_keys.h). WM_QUIT is consumed.
+// Waits for one message and handles it: a key goes to the tables of the
+// form around its window, or of the form that one takes its shortcuts from
+// (KVFORM::SetShortcutForm), while that form is enabled; the first table
+// that translates it consumes it. Any other message is translated and
+// dispatched (a key-down of Enter or Escape is dispatched first, see
+// dialog_keys.h). WM_QUIT is consumed.
 void PumpMessage();
 
 // A form that a modal loop disabled, with its window: a form deleted

@@ -49,6 +49,7 @@ void KVMAINFORM::FileNew(KvEvent &)
 {
     if (!AskSaveChanges())
         return;
+    ForgetPreview();
     Memo.SetText("");
     FileDialog.FileName = UntitledName;
     UpdateCaption();
@@ -80,6 +81,7 @@ bool KVMAINFORM::LoadFile(const KVSTRING &fileName)
         MessageBox(KVSTRING("Cannot open ") + fileName, "Open failed", FailureFlags);
         return false;
     }
+    ForgetPreview();
     Memo.SetText(text);
     FileDialog.FileName = fileName;
     SaveItem.SetEnabled(KvTrue);

@@ -13,6 +13,29 @@ namespace {
 // nothing to show.
 constexpr const char *NoFormMessage = "no form declaration";
 
+// The frame the window has when it is neither minimised nor maximised (in
+// the coordinates of the window placement, which the next preview is given
+// back in).
+RECT RestoredFrame(KVFORM &form)
+{
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    Lazy::GetWindowPlacement(form.GetHandle(), &placement);
+    return placement.rcNormalPosition;
+}
+
+// Moves the hidden form to the frame's corner, keeping its own size.
+void PlaceRestored(KVFORM &form, const RECT &frame)
+{
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    Lazy::GetWindowPlacement(form.GetHandle(), &placement);
+    placement.rcNormalPosition = {frame.left, frame.top, frame.left + form.GetWidth(),
+                                  frame.top + form.GetHeight()};
+    placement.showCmd = SW_HIDE;
+    Lazy::SetWindowPlacement(form.GetHandle(), &placement);
+}
+
 } // namespace
 
 std::string PreviewReport::Summary() const
@@ -33,6 +56,9 @@ std::string PreviewReport::Summary() const
         for (const std::string &object : notShown)
             summary += " " + object;
     }
+    if (leftOut > 0)
+        summary += "; " + std::to_string(leftOut) + " left out (at most " +
+                   std::to_string(PreviewObjectLimit) + " controls and menu items)";
     return summary;
 }
 
@@ -44,9 +70,9 @@ FormPreview::~FormPreview() = default;
 // its windows would only slow the building of the new ones.
 PreviewReport FormPreview::Show(const KVSTRING &text, const EventTable &events)
 {
-    std::optional<POINT> place;
+    std::optional<RECT> frame;
     if (KVFORM *previous = Window())
-        place = POINT{previous->GetLeft(), previous->GetTop()};
+        frame = RestoredFrame(*previous);
     Close();
 
     KVMEMORYSTREAM input(text.Len(), 64);
@@ -66,11 +92,13 @@ PreviewReport FormPreview::Show(const KVSTRING &text, const EventTable &events)
     report.skippedLines = builder.SkippedLines();
     report.firstSkippedLine = builder.FirstSkippedLine();
     report.notShown = builder.NotShown();
+    report.leftOut = builder.LeftOut();
 
     KVFORM &form = objects->Form();
     SetWindowLongPtrA(form.GetHandle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner.GetHandle()));
-    if (place)
-        form.SetBounds(place->x, place->y, form.GetWidth(), form.GetHeight());
+    form.SetShortcutForm(&owner);
+    if (frame)
+        PlaceRestored(form, *frame);
     current = std::move(objects);
     // Shown without taking the focus: the editor keeps the keyboard, so that
     // typing and F12 go on there.

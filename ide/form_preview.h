@@ -25,6 +25,8 @@ struct PreviewReport {
     int32_t firstSkippedLine = 0;
     // "Name (Type)" of the objects that have no place in the window.
     std::vector<std::string> notShown;
+    // Controls and menu items not built past the preview's limit.
+    int32_t leftOut = 0;
 
     bool Shown() const { return error.empty(); }
     // One line for the user.
@@ -37,8 +39,11 @@ class FormPreview {
     explicit FormPreview(KVFORM &owner);
     ~FormPreview();
 
-    // Builds the preview of `text` and shows it where the previous one
-    // was; on an error nothing is shown and an open preview is closed.
+    // Builds the preview of `text` and shows it, without taking the
+    // activation, where the previous one was when it was last restored (not
+    // minimised or maximised); on an error nothing is shown and an open
+    // preview is closed. While the keyboard is in the preview, the owner's
+    // shortcuts act, and the preview's menus have none of their own.
     PreviewReport Show(const KVSTRING &text, const EventTable &events);
     // Closes the preview window, if one is open.
     void Close();

@@ -58,6 +58,9 @@ class KVMAINFORM : public KVFORM {
     virtual void BuildPreviewForm(KvEvent &event);
     // Says how a preview request went; an error also selects its line.
     virtual void AnnouncePreview(const PreviewReport &report);
+    // Closes the preview and clears the status bar's message, which were
+    // about the document that New or Open replaced.
+    virtual void ForgetPreview();
 
     // Search: the Find dialog (search_form.cpp), the Replace dialog
     // (replace_form.cpp) and what both do in the memo (search_commands.cpp).

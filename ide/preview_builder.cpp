@@ -45,14 +45,23 @@ void PreviewBuilder::ControlOpened(std::string_view, std::string_view name, std:
 }
 
 // A control goes into a windowed parent, the menu bar onto the form, an
-// item into a menu; whatever has no such place is listed.
+// item into a menu; whatever has no such place is listed. Past the limit,
+// and inside what was left out, nothing is built.
 PreviewBuilder::Level PreviewBuilder::Make(std::string_view name, std::string_view type, const Level &parent)
 {
+    // What stands for an object left out: nothing of it is built or counted.
+    const Level omitted{nullptr, PreviewTarget{}, nullptr, true};
+    if (parent.leftOut) {
+        ++leftOut;
+        return omitted;
+    }
     const PreviewClass *known = FindPreviewClass(type);
     KVCONTROL *parentControl = parent.target.control;
     if (known == nullptr) {
         if (parentControl == nullptr)
             return Listed(name, type);
+        if (!Room())
+            return omitted;
         const std::string label = std::string(name) + ": " + std::string(type);
         KVCONTROL &box = objects.Keep(
             std::make_unique<KVPLACEHOLDER>(KVSTRING(label.data(), static_cast<int32_t>(label.size()))));
@@ -62,6 +71,8 @@ PreviewBuilder::Level PreviewBuilder::Make(std::string_view name, std::string_vi
     switch (known->kind) {
     case PreviewKind::Control:
         if (parentControl != nullptr) {
+            if (!Room())
+                return omitted;
             KVCONTROL &control = objects.Keep(known->make());
             control.SetParent(parentControl);
             return Level{known, PreviewTarget{&control, nullptr}, nullptr};
@@ -69,12 +80,16 @@ PreviewBuilder::Level PreviewBuilder::Make(std::string_view name, std::string_vi
         break;
     case PreviewKind::MainMenu:
         if (parentControl == &objects.Form()) {
+            if (!Room())
+                return omitted;
             KVPOPUP &bar = objects.Keep(std::make_unique<KVMAINMENU>(&objects.Form()));
             return Level{known, PreviewTarget{}, &bar};
         }
         break;
     case PreviewKind::MenuItem:
         if (parent.menu != nullptr) {
+            if (!Room())
+                return omitted;
             auto owned = std::make_unique<KVMENUITEM>();
             KVMENUITEM &item = *owned;
             objects.Keep(std::move(owned));
@@ -86,6 +101,16 @@ PreviewBuilder::Level PreviewBuilder::Make(std::string_view name, std::string_vi
         break;
     }
     return Listed(name, type);
+}
+
+bool PreviewBuilder::Room()
+{
+    if (built >= PreviewObjectLimit) {
+        ++leftOut;
+        return false;
+    }
+    ++built;
+    return true;
 }
 
 PreviewBuilder::Level PreviewBuilder::Listed(std::string_view name, std::string_view type)
@@ -103,6 +128,8 @@ void PreviewBuilder::Closed(const FormNesting &)
 void PreviewBuilder::Property(std::string_view, std::string_view line, int32_t lineNumber)
 {
     const Level &level = levels.back();
+    if (level.leftOut)
+        return;
     if (level.type != nullptr) {
         const std::optional<LiteralAssignment> assignment = ParseLiteralAssignment(line);
         if (assignment && GatherPlace(level, assignment->property, assignment->value))

@@ -37,6 +37,12 @@ class PreviewObjects {
     std::vector<std::unique_ptr<KVPOPUP>> menus;
 };
 
+// The most windows and menu items one preview builds: a form of many
+// thousands would hold the editor for many seconds, and the window system
+// has a limit of its own (Windows gives a process 10,000 such objects; Wine's
+// server has crashed near 33,000 windows). What comes after is left out.
+constexpr int32_t PreviewObjectLimit = 2000;
+
 class PreviewBuilder : public FormVisitor {
   public:
     explicit PreviewBuilder(PreviewObjects &objects);
@@ -54,6 +60,9 @@ class PreviewBuilder : public FormVisitor {
     int32_t FirstSkippedLine() const { return firstSkippedLine; }
     // "Name (Type)" of each object that has no place in the window.
     const std::vector<std::string> &NotShown() const { return notShown; }
+    // The objects not built because the preview reached its limit, with
+    // those inside them.
+    int32_t LeftOut() const { return leftOut; }
 
   private:
     // An open declaration: its class (null when it is only listed) and the
@@ -62,6 +71,8 @@ class PreviewBuilder : public FormVisitor {
         const PreviewClass *type;
         PreviewTarget target;
         KVPOPUP *menu;
+        // Past the limit: its lines are neither applied nor counted.
+        bool leftOut = false;
     };
 
     // A control's place lines, gathered for one move of its window: each
@@ -74,6 +85,9 @@ class PreviewBuilder : public FormVisitor {
 
     Level Make(std::string_view name, std::string_view type, const Level &parent);
     Level Listed(std::string_view name, std::string_view type);
+    // Whether one more window or menu item may be built; when not, the
+    // object is counted as left out.
+    bool Room();
     // True when the line was a number for a place property; it moves the
     // window later, with the others of its control.
     bool GatherPlace(const Level &level, std::string_view property, const Literal &value);
@@ -87,4 +101,6 @@ class PreviewBuilder : public FormVisitor {
     int32_t skippedLines = 0;
     int32_t firstSkippedLine = 0;
     std::vector<std::string> notShown;
+    int32_t built = 0;
+    int32_t leftOut = 0;
 };

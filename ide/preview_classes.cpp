@@ -53,6 +53,21 @@ const SetterList ControlSetters = {
     {"Color", Apply<&KVCONTROL::SetColor>},
 };
 
+// The preview window itself is shown at the end without taking the
+// activation, and stays enabled so that its close box and Alt+F4 close it:
+// of the form's own Visible and Enabled lines, True is what it shows and
+// False is not previewed. Listed before the control setters, which would
+// show and activate the window or disable it.
+bool ShownAndEnabled(const PreviewTarget &, const Literal &value)
+{
+    return value.kind == LiteralKind::Truth && value.truth;
+}
+
+const SetterList FormStateSetters = {
+    {"Visible", ShownAndEnabled},
+    {"Enabled", ShownAndEnabled},
+};
+
 // Not Icon, which reads a file, nor WindowState, which would show the form
 // minimised or maximised before it is placed.
 const SetterList FormSetters = {
@@ -104,7 +119,8 @@ const std::vector<PreviewClass> Classes = {
     {"KvFileDialog", PreviewKind::Invisible, nullptr, false, {}},
 };
 
-const PreviewClass Form = {"Form", PreviewKind::Control, nullptr, true, {&ControlSetters, &FormSetters}};
+const PreviewClass Form = {
+    "Form", PreviewKind::Control, nullptr, true, {&FormStateSetters, &ControlSetters, &FormSetters}};
 
 // Made by the builder, which gives it its label; it has only its place.
 const PreviewClass Placeholder = {"", PreviewKind::Control, nullptr, true, {}};

@@ -24,3 +24,9 @@ void KVMAINFORM::AnnouncePreview(const PreviewReport &report)
         SelectFormLine(Memo, report.errorLine);
     StatusBar.ShowMessage(report.Summary().c_str());
 }
+
+void KVMAINFORM::ForgetPreview()
+{
+    Preview.Close();
+    StatusBar.ShowMessage("");
+}

@@ -7,12 +7,12 @@
 # the Build commands (a stand-in kvo on the PATH records its arguments),
 # Select All, Go To, Translate form with the real kvf, the save prompt of
 # Exit and of a log-off, and F12's preview of an example form (with the
-# event table of the kvf found on the PATH). Screenshots of the main window
-# (with its status bar), the find and Replace dialogs, the about box and the editor
-# beside a form's preview go to build/e2e-kvide/ (to e2e-kvide/ in the build tree
-# when KELVO_E2E_BUILD names a built Windows build tree, as the test suite
-# does; nothing is built or started then). Exits non-zero on the first check
-# that fails.
+# event table of the kvf found on the PATH), where the editor's F12 acts.
+# Screenshots of the main window (with its status bar), the find and
+# Replace dialogs, the about box and the editor beside a form's preview go
+# to build/e2e-kvide/ (to e2e-kvide/ in the build tree when KELVO_E2E_BUILD
+# names a built Windows build tree, as the test suite does; nothing is
+# built or started then). Exits non-zero on the first check that fails.
 set -euo pipefail
 source "$(dirname "$0")/environment.sh"
 source "$(dirname "$0")/windows-programs.sh"
@@ -285,14 +285,21 @@ kelvo_wait_exit "$kvide_pid" 30 || fail "No at the log-off did not end the edito
 kelvo_wait_exit "$logoff" 30 || fail "the log-off did not end"
 expect_saved 'YZ\r\nXcond'
 
-step "F12 on an example form: its preview beside the editor; Alt+X closes both"
+step "F12 on an example form: its preview beside the editor; F12 typed in the preview rebuilds it; Alt+X closes both"
 form_doc="$work/settings_dialog"
 cp examples/forms/settings_dialog "$form_doc"
 kelvo_wine "$tree/ide/kvide.exe" "$(kelvo_winepath "$form_doc")" </dev/null >>"$work/kvide.log" 2>&1 &
 kvide_pid=$!
 main=$(kelvo_wait_window '^KVO IDE - ' 60) || fail "no main window with the form"
 keys "$main" F12
-preview=$(kelvo_wait_window '^Settings$' 15) || fail "F12 showed no preview"
+first=$(kelvo_wait_window '^Settings$' 15) || fail "F12 showed no preview"
+# A click gives the preview the keyboard, where the editor's keys act. (Its
+# place as Wine has it: a window moved by xdotool is not where Wine thinks.)
+eval "$(xdotool getwindowgeometry --shell "$first")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+keys "$first" F12
+rebuilt() { preview=$(kelvo_visible_window '^Settings$') && [ "$preview" != "$first" ]; }
+kelvo_poll 15 rebuilt || fail "F12 typed in the preview did not rebuild it"
 xdotool windowmove --sync "$preview" 440 40 2>/dev/null || true
 sleep 0.5
 import -window root -crop 880x400+0+0 "$work/form-preview.png"

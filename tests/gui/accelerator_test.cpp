@@ -183,3 +183,36 @@ TEST(AcceleratorOwners, TheRegistryRefusesOwnersBeyondItsCapacityAndKeepsOrder)
         UnregisterAccelerators(&owner);
     EXPECT_EQ(AcceleratorOwnerCount(), 0);
 }
+
+// A tool window that takes its shortcuts from the window it serves: a key
+// typed into it acts once, through that window's table alone, while that
+// window is enabled; a modal form that disabled it keeps its keys.
+TEST_F(AcceleratorTest, AFormTakingAnothersShortcutsUsesThatTableInPlaceOfItsOwnWhileTheOtherIsEnabled)
+{
+    struct Case {
+        bool lenderDisabled;
+        bool translated;
+    };
+    for (const Case &c : {Case{false, true}, Case{true, false}}) {
+        SCOPED_TRACE(c.lenderDisabled ? "lender disabled" : "lender enabled");
+        RecorderForm lender;
+        TestOwner lenderTable(&lender);
+        TestOwner ownTable(&form);
+        form.SetShortcutForm(&lender);
+        const DisabledForms disabled = c.lenderDisabled ? DisableForms(&form) : DisabledForms();
+        form.commands.clear();
+        edit.messages.clear();
+        {
+            HeldControlKey control;
+            PostKey(edit.GetHandle(), 'C');
+            form.Flush();
+        }
+        lender.Flush();
+        RestoreForms(disabled);
+        form.SetShortcutForm(nullptr);
+        EXPECT_EQ(lender.commands,
+                  c.translated ? std::vector<WPARAM>{MAKEWPARAM(CopyCommand, 1)} : std::vector<WPARAM>{});
+        EXPECT_TRUE(form.commands.empty());
+        EXPECT_EQ(CountOf(edit.messages, WM_KEYDOWN), c.translated ? 0u : 1u);
+    }
+}

@@ -292,3 +292,47 @@ TEST_F(MenuChoice, AnItemShownAsAPopupMenuDeliversToTheFormGiven)
     ASSERT_EQ(clicks.size(), 1u);
     EXPECT_EQ(clicks[0].sender, static_cast<void *>(&paste));
 }
+
+namespace {
+
+// An item that counts how often a table gathers its shortcut.
+class CountedItem : public KVMENUITEM {
+  public:
+    void AddAccelerators(std::vector<ACCEL> &table) override
+    {
+        ++Gathered;
+        KVMENUITEM::AddAccelerators(table);
+    }
+    static inline int Gathered = 0;
+};
+
+} // namespace
+
+// Thousands of items, each with a shortcut, in one menu: the table is
+// gathered once, when a key needs it, not on every change (which made the
+// build take square time); every item is in the menu and the table, and the
+// deleted items leave both.
+TEST_F(MenuChoice, AMenuOfFiveThousandItemsIsBuiltWholeAndItsTableGatheredOnce)
+{
+    constexpr int Items = 5000;
+    std::vector<std::unique_ptr<CountedItem>> items;
+    CountedItem::Gathered = 0;
+    for (int k = 0; k < Items; ++k) {
+        items.push_back(std::make_unique<CountedItem>());
+        items.back()->SetParent(&file);
+        items.back()->SetCaption(("Item " + std::to_string(k)).c_str());
+        items.back()->SetShortcut("alt+f11");
+    }
+    const std::vector<ACCEL> table = AcceleratorsOf(bar);
+    EXPECT_EQ(CountedItem::Gathered, Items);
+    EXPECT_EQ(file.GetItem(Items + 1), items.back().get());
+    ASSERT_EQ(table.size(), static_cast<size_t>(Items + 1));
+    EXPECT_EQ(table.back().cmd, items.back()->GetID());
+
+    // The last made first, as a form's members go.
+    while (!items.empty())
+        items.pop_back();
+    EXPECT_EQ(file.GetItemCount(), 1);
+    ExpectCommands(bar, {&save});
+    EXPECT_EQ(CountedItem::Gathered, Items);
+}

@@ -3,8 +3,11 @@
 // command in the editor.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +16,7 @@
 #include "event_table_file.h"
 #include "form_messages.h"
 #include "form_preview.h"
+#include "gui_test_support.h"
 #include "kvbutton.h"
 #include "kvmemorystream.h"
 #include "preview_builder.h"
@@ -110,6 +114,38 @@ std::string Describe(KVFORM &form)
         DescribeMenu(bar, 1, out);
     DescribeControls(form, 1, out);
     return out;
+}
+
+// Lets what the last command caused (activation, focus) happen.
+void Settle()
+{
+    PumpUntil([] { return false; }, 100);
+}
+
+// Real input, as the user's keyboard and mouse give it: Ctrl or Alt held.
+void PressWith(BYTE modifier, WORD key)
+{
+    keybd_event(modifier, 0, 0, 0);
+    PressKey(key);
+    keybd_event(modifier, 0, KEYEVENTF_KEYUP, 0);
+}
+
+// Clicks the middle of the close box in the window's caption.
+void ClickCloseBox(HWND window)
+{
+    RECT frame, box{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+    GetWindowRect(window, &frame);
+    for (LONG y = frame.top; y < frame.top + 60; ++y) {
+        for (LONG x = frame.right - 100; x < frame.right; ++x) {
+            if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE)
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
+                       std::max(box.bottom, y)};
+        }
+    }
+    ASSERT_LE(box.left, box.right) << "no close box";
+    POINT middle{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    ScreenToClient(window, &middle);
+    ClickAt(window, middle.x, middle.y);
 }
 
 class FormPreviewTest : public ::testing::Test {
@@ -304,6 +340,35 @@ TEST_F(FormPreviewTest, ErrorsCarryTheFormCompilersMessageAndLineAndCloseThePrev
     }
 }
 
+// Thousands of objects are built up to the limit; what comes after it, and
+// what is inside that, is left out (its lines are not counted as not
+// previewed), and the report says how many.
+TEST_F(FormPreviewTest, AFormOfThousandsOfObjectsIsBuiltUpToTheLimitAndTheRestIsCounted)
+{
+    // 2,001 controls, the last inside a placeholder; a menu of 5,000 items.
+    std::string controls = "Big AS FORM\n", menu = "Big AS FORM\n  Bar AS KvMainMenu\n    File AS KvMenu\n";
+    for (int k = 0; k < 1999; ++k)
+        controls += "  L" + std::to_string(k) + " AS KvLabel\n    Caption = \"x\"\n  END\n";
+    controls += "  P AS KvPanel\n    In AS KvButton\n      Caption = \"x\"\n    END\n  END\nEND\n";
+    for (int k = 0; k < 5000; ++k)
+        menu += "      I" + std::to_string(k) + " AS KvMenuItem\n        ShortCut = \"F5\"\n      END\n";
+    menu += "    END\n  END\nEND\n";
+    struct Case {
+        const std::string &text;
+        int32_t controls, menuItems, leftOut;
+    };
+    for (const Case &c : {Case{controls, 2000, 0, 1}, Case{menu, 0, 1998, 3002}}) {
+        const PreviewReport report = Show(c.text);
+        ASSERT_TRUE(report.Shown()) << report.Summary();
+        KVFORM &form = *preview.Window();
+        EXPECT_EQ(form.GetChildCount(), c.controls);
+        HMENU bar = GetMenu(form.GetHandle());
+        EXPECT_EQ(bar ? GetMenuItemCount(GetSubMenu(bar, 0)) : 0, c.menuItems);
+        EXPECT_EQ(report.Summary(), "Preview: every property shown; " + std::to_string(c.leftOut) +
+                                        " left out (at most 2000 controls and menu items)");
+    }
+}
+
 // Every golden case of kvf with a form file: kvf's translation and the
 // preview's reading come to the same error, or to none, as the case's
 // expected console output says.
@@ -413,4 +478,133 @@ TEST_F(EditorTest, PreviewFormShowsTheMemoTextRebuildsInPlaceAndSelectsAnErrorsL
     form.Close();
     EXPECT_FALSE(IsWindow(last));
     EXPECT_EQ(form.Preview.Window(), nullptr);
+}
+
+// Whatever its own lines say, the preview leaves the activation and the
+// keyboard with the editor, and its close box closes it.
+TEST_F(EditorTest, ThePreviewLeavesTheKeyboardInTheMemoAndItsCloseBoxClosesItWhateverTheFormSays)
+{
+    struct Case {
+        const char *text;
+        int32_t skippedLines;
+    };
+    const Case cases[] = {
+        {"Shown AS FORM\r\n  Visible = True\r\n  Go AS KvButton\r\n  END\r\nEND\r\n", 0},
+        {"Shown AS FORM\r\n  Field AS KvEdit\r\n  END\r\n  Caption = \"last\"\r\n  Visible = True\r\nEND\r\n",
+         0},
+        {"Off AS FORM\r\n  Enabled = False\r\n  Field AS KvEdit\r\n  END\r\n  Visible = False\r\nEND\r\n", 2},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        Activate(form);
+        form.Memo.SetFocus();
+        Settle();
+        form.Memo.SetText(c.text);
+        PressKey(VK_F12);
+        ASSERT_TRUE(PumpUntil([&] { return form.Preview.Window() != nullptr; }));
+        Settle();
+        HWND preview = form.Preview.Window()->GetHandle();
+        EXPECT_TRUE(IsWindowVisible(preview));
+        EXPECT_EQ(GetActiveWindow(), form.GetHandle());
+        EXPECT_EQ(GetFocus(), form.Memo.GetHandle());
+        EXPECT_EQ(form.LastPreviewReport.skippedLines, c.skippedLines);
+        ClickCloseBox(preview);
+        EXPECT_TRUE(PumpUntil([&] { return form.Preview.Window() == nullptr; }));
+    }
+}
+
+// With the keyboard in the preview, the editor's shortcuts act as in the
+// editor, also where a previewed menu names the same key: F12 rebuilds the
+// preview, F2 saves, Ctrl+Z undoes in the memo; Alt+F4 closes the preview.
+TEST_F(EditorTest, WithTheKeyboardInThePreviewTheEditorsShortcutsAct)
+{
+    const auto text = [](const std::string &caption) {
+        return "Keys AS FORM\r\n  Caption = \"" + caption +
+               "\"\r\n  Bar AS KvMainMenu\r\n    Save AS KvMenuItem\r\n      Caption = \"&Save\tF2\"\r\n"
+               "      ShortCut = \"F2\"\r\n    END\r\n  END\r\n  Field AS KvEdit\r\n  END\r\nEND\r\n";
+    };
+    scratch.Put("keys", text("One"));
+    form.OpenNamedFile(Kv(Path("keys")));
+    Activate(form);
+    Command(form.PreviewItem);
+    const auto keyboardIntoPreview = [&] {
+        if (form.Preview.Window() == nullptr)
+            return false;
+        HWND preview = form.Preview.Window()->GetHandle();
+        ClickAt(preview, 200, 100);
+        return PumpUntil([&] { return GetActiveWindow() == preview && GetFocus() != form.Memo.GetHandle(); });
+    };
+
+    form.Memo.SetText(Kv(text("Two")));
+    form.Memo.SetModified(KvTrue);
+    ASSERT_TRUE(keyboardIntoPreview());
+    PressKey(VK_F12);
+    EXPECT_TRUE(
+        PumpUntil([&] { return form.Preview.Window() && form.Preview.Window()->GetCaption() == "Two"; }));
+
+    ASSERT_TRUE(keyboardIntoPreview());
+    PressKey(VK_F2);
+    EXPECT_TRUE(PumpUntil([&] { return !form.Memo.GetModified(); }));
+    EXPECT_EQ(scratch.Get("keys"), text("Two"));
+
+    Type("x");
+    ASSERT_TRUE(keyboardIntoPreview());
+    PressWith(VK_CONTROL, 'Z');
+    EXPECT_TRUE(PumpUntil([&] { return Text(form.Memo.GetText()) == text("Two"); }));
+
+    // Alt+F4, which the editor does not use, closes the preview alone.
+    ASSERT_TRUE(keyboardIntoPreview());
+    PressWith(VK_MENU, VK_F4);
+    EXPECT_TRUE(PumpUntil([&] { return form.Preview.Window() == nullptr; }));
+    EXPECT_TRUE(IsWindowVisible(form.GetHandle()));
+    EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
+}
+
+// A preview the user minimised or maximised is rebuilt at its restored
+// place, with the size its text gives, and shown normally.
+TEST_F(EditorTest, F12AfterTheUserMinimisedOrMaximisedThePreviewShowsItNormallyAtItsRestoredPlace)
+{
+    form.Memo.SetText("Spot AS FORM\r\n  Width = 250\r\n  Height = 180\r\nEND\r\n");
+    for (const WPARAM command : {SC_MINIMIZE, SC_MAXIMIZE}) {
+        SCOPED_TRACE(command == SC_MINIMIZE ? "minimised" : "maximised");
+        Command(form.PreviewItem);
+        KVFORM &first = *form.Preview.Window();
+        first.SetBounds(120, 90, 300, 200);
+        SendMessageA(first.GetHandle(), WM_SYSCOMMAND, command, 0);
+        ASSERT_TRUE(command == SC_MINIMIZE ? IsIconic(first.GetHandle()) : IsZoomed(first.GetHandle()));
+        Command(form.PreviewItem);
+        KVFORM &second = *form.Preview.Window();
+        EXPECT_TRUE(IsWindowVisible(second.GetHandle()));
+        EXPECT_EQ(second.GetWindowState(), WindowNormal);
+        EXPECT_EQ(
+            (std::vector<int32_t>{second.GetLeft(), second.GetTop(), second.GetWidth(), second.GetHeight()}),
+            (std::vector<int32_t>{120, 90, 250, 180}));
+    }
+}
+
+// New and Open replace the document: its preview closes and the status bar
+// no longer reports on it; a New cancelled at the save prompt changes
+// nothing.
+TEST_F(EditorTest, NewAndOpenCloseThePreviewOfTheDocumentTheyReplace)
+{
+    scratch.Put("other", "Other AS FORM\r\nEND\r\n");
+    const std::function<void()> commands[] = {
+        [&] { Command(form.NewItem); },
+        [&] { OpenThroughDialog(Path("other")); },
+        [&] {
+            form.Memo.SetModified(KvTrue);
+            answers.MessageBoxAnswer("Save changes", IDCANCEL);
+            Command(form.NewItem);
+        },
+    };
+    for (const std::function<void()> &command : commands) {
+        const bool cancelled = &command == &commands[2];
+        form.Memo.SetText("Mine AS FORM\r\nEND\r\n");
+        Command(form.PreviewItem);
+        command();
+        EXPECT_EQ(form.Preview.Window() != nullptr, cancelled);
+        EXPECT_EQ(Text(form.StatusBar.Message.GetCaption()), cancelled ? "Preview: every property shown" : "");
+    }
+    EXPECT_TRUE(answers.AllAnswered());
+    EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
 }
