@@ -9,7 +9,7 @@ namespace {
 KVSTRING DialogFilter()
 {
     const KVSTRING nul = CharString(0);
-    return KVSTRING("KVO files (*.kvo)") + nul + "*.kvo" + nul + "KVO forms (no extention)" + nul + "*.*";
+    return KVSTRING("KVO files (*.kvo)") + nul + "*.kvo" + nul + "KVO forms (no extension)" + nul + "*.*";
 }
 
 } // namespace
