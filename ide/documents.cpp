@@ -4,6 +4,7 @@
 
 #include "document_file.h"
 #include "main_form.h"
+#include "wait_cursor.h"
 
 namespace {
 
@@ -75,12 +76,18 @@ void KVMAINFORM::FileSaveAs(KvEvent &) { SaveUnderNewName(); }
 
 bool KVMAINFORM::LoadFile(const KVSTRING &fileName)
 {
-    KVSTRING text;
-    if (!ReadDocument(fileName, text)) {
+    bool read = false;
+    {
+        const WaitCursor wait;
+        KVSTRING text;
+        read = ReadDocument(fileName, text);
+        if (read)
+            Memo.SetText(text);
+    }
+    if (!read) {
         MessageBox(KVSTRING("Cannot open ") + fileName, "Open failed", FailureFlags);
         return false;
     }
-    Memo.SetText(text);
     FileDialog.FileName = fileName;
     SaveItem.SetEnabled(KvTrue);
     UpdateCaption();

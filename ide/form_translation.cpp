@@ -8,6 +8,7 @@
 #include "main_form.h"
 #include "program_location.h"
 #include "scoped_handle.h"
+#include "wait_cursor.h"
 
 namespace {
 
@@ -136,8 +137,11 @@ void KVMAINFORM::BuildTranslateForm(KvEvent &)
         return;
     }
     const std::string fileName(FileDialog.FileName.Data(), static_cast<size_t>(FileDialog.FileName.Len()));
-    const CapturedRun run =
-        RunCaptured(compiler, QuotedArgument(std::string(compiler.Data())) + " " + QuotedArgument(fileName));
+    CapturedRun run{};
+    {
+        const WaitCursor wait;
+        run = RunCaptured(compiler, QuotedArgument(std::string(compiler.Data())) + " " + QuotedArgument(fileName));
+    }
     if (!run.started) {
         ShowTranslationResult(KVSTRING("Translate form: cannot start ") + compiler, true);
         return;

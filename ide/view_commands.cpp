@@ -3,10 +3,15 @@
 
 #include "main_form.h"
 #include "text_lines.h"
+#include "wait_cursor.h"
 
+// The memo's window is made anew and lays out the whole text again.
 void KVMAINFORM::ViewWordWrap(KvEvent &)
 {
-    Memo.SetWordWrap(ToKvBool(!Memo.GetWordWrap()));
+    {
+        const WaitCursor wait;
+        Memo.SetWordWrap(ToKvBool(!Memo.GetWordWrap()));
+    }
     WordWrapItem.SetChecked(Memo.GetWordWrap());
     UpdateCaretPosition();
 }

@@ -1,5 +1,8 @@
 // Word wrap, the status bar, Select All and Go To on the real main form.
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "editor_fixture.h"
 #include "goto_form.h"
@@ -170,4 +173,30 @@ TEST_F(ViewTest, GoToMovesToALineStartOrTheLastLineAndRefusesWhatIsNoLineNumber)
     Command(form.SelectAllItem);
     EXPECT_EQ(Selected(), (Caret{0, static_cast<int32_t>(ThreeLines.size())}));
     EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
+}
+
+// The hourglass while the memo is made anew or a file is read into it (as
+// the memo sees it, in the middle of the work), the cursor from before
+// afterwards.
+TEST_F(ViewTest, WordWrapAndOpeningShowTheWaitCursorWhileTheyWork)
+{
+    scratch.Put("doc.kvo", "some text");
+    const HCURSOR wait = LoadCursorA(nullptr, IDC_WAIT);
+    const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    std::vector<HCURSOR> seen;
+    const std::function<void()> report = form.Memo.CaretMoved;
+    form.Memo.CaretMoved = [&] {
+        seen.push_back(GetCursor());
+        report();
+    };
+    const std::function<void()> commands[] = {[&] { Command(form.WordWrapItem); },
+                                              [&] { form.OpenNamedFile(Path("doc.kvo").c_str()); }};
+    for (const std::function<void()> &command : commands) {
+        SetCursor(arrow);
+        seen.clear();
+        command();
+        EXPECT_NE(std::find(seen.begin(), seen.end(), wait), seen.end());
+        EXPECT_EQ(GetCursor(), arrow);
+    }
+    EXPECT_EQ(State().text, "some text");
 }
