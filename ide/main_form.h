@@ -41,7 +41,9 @@ class KVMAINFORM : public KVFORM {
     virtual void FileExit(KvEvent &event);
     virtual void UpdateCaption();
     // Opens a file named outside the dialog (the command line) as if it had
-    // been chosen with Open; a relative name is made full first.
+    // been chosen with Open; a relative name is made full first. For a name
+    // that no file has, asks whether to start an empty document of that
+    // name (the first Save makes the file); No leaves the document as it is.
     virtual void OpenNamedFile(const KVSTRING &fileName);
 
     // Edit commands, handed to the memo.
@@ -145,7 +147,7 @@ class KVMAINFORM : public KVFORM {
     // failed save keeps the previous name.
     bool SaveUnderNewName();
     // Reads a file into the memo and makes it the current document; a file
-    // that cannot be read changes nothing but is reported.
+    // that cannot be read changes nothing but is reported, with the reason.
     bool LoadFile(const KVSTRING &fileName);
 };
 
