@@ -17,15 +17,16 @@ std::string ProgramFolder()
     return program.substr(0, program.find_last_of('\\'));
 }
 
-// The PATH as the test wants it for a while: the folder kvf was copied to
-// (see CMakeLists.txt), or nothing that holds a kvf.
+// The PATH as the test wants it for a while: a folder kvf was copied to
+// (see CMakeLists.txt) before the rest, or nothing that holds a kvf.
 class PathFor {
   public:
-    explicit PathFor(bool withKvf)
+    explicit PathFor(const char *kvfFolder)
     {
         const char *path = std::getenv("PATH");
         previous = path ? path : "";
-        Set(withKvf ? ProgramFolder() + "\\kvf-folder;" + previous : std::string("C:\\windows\\system32"));
+        Set(kvfFolder ? ProgramFolder() + "\\" + kvfFolder + ";" + previous
+                      : std::string("C:\\windows\\system32"));
     }
     PathFor(const PathFor &) = delete;
     PathFor &operator=(const PathFor &) = delete;
@@ -46,7 +47,8 @@ TEST_F(EditorTest, TranslateFormRunsKvfOnTheSavedFileAndShowsTheErrorLine)
 {
     struct Case {
         const char *name;
-        bool kvfFound;
+        // Where the kvf on the PATH is, if any.
+        const char *kvfFolder;
         const char *text;
         // Empty when no message box comes.
         const char *boxText;
@@ -54,16 +56,19 @@ TEST_F(EditorTest, TranslateFormRunsKvfOnTheSavedFileAndShowsTheErrorLine)
         int32_t selectedLine;
     };
     const Case cases[] = {
-        {"good", true, "' a form\nMainForm AS FORM\n  Caption = \"Hello\"\nEND\n", "",
+        {"good", "kvf-folder", "' a form\nMainForm AS FORM\n  Caption = \"Hello\"\nEND\n", "",
          "Form translated: ", 0},
-        {"bad", true, "' a form\n' two\nBtn AS KvButton\nEND\n", "' at line #3: control outside of the form",
-         "' at line #3: control outside of the form", 3},
-        {"lost", false, "MainForm AS FORM\nEND\n", "neither beside kvide nor on the PATH",
+        {"bad", "kvf-folder", "' a form\n' two\nBtn AS KvButton\nEND\n",
+         "' at line #3: control outside of the form", "' at line #3: control outside of the form", 3},
+        {"lost", nullptr, "MainForm AS FORM\nEND\n", "neither beside kvide nor on the PATH",
          "neither beside kvide nor on the PATH", 0},
+        {"no event table", "kvf-alone", "MainForm AS FORM\nEND\n",
+         "Translate form: kvf failed: Required file 'kvf.evt' was not found",
+         "Translate form: kvf failed: Required file 'kvf.evt' was not found", 0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        PathFor path(c.kvfFound);
+        PathFor path(c.kvfFolder);
         const std::string file = Path(c.name);
         scratch.Put(c.name, "");
         OpenThroughDialog(file);
@@ -81,7 +86,7 @@ TEST_F(EditorTest, TranslateFormRunsKvfOnTheSavedFileAndShowsTheErrorLine)
         if (*c.boxText) {
             EXPECT_NE(answers.Seen().back().text.find(c.boxText), std::string::npos);
         }
-        if (c.kvfFound && c.selectedLine == 0) {
+        if (*c.boxText == '\0') {
             EXPECT_NE(status.find(file + ".kv"), std::string::npos) << status;
             EXPECT_NE(scratch.Get(std::string(c.name) + ".kv").find("MainForm"), std::string::npos);
         }
@@ -92,7 +97,7 @@ TEST_F(EditorTest, TranslateFormRunsKvfOnTheSavedFileAndShowsTheErrorLine)
         }
     }
     // An untitled text whose Save As is cancelled runs nothing.
-    PathFor path(true);
+    PathFor path("kvf-folder");
     Command(form.NewItem);
     form.Memo.SetText("MainForm AS FORM\nEND\n");
     answers.FileDialogCancel("Save As");
