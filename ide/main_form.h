@@ -139,6 +139,11 @@ class KVMAINFORM : public KVFORM {
     void CompileCurrentFile();
     // Whether the window was maximized when the last run ended.
     bool StartMaximized = false;
+    // The saved frame raised to the smallest frame the editor can use and,
+    // when a screen shows a grip of its caption, shrunk to that screen's
+    // work area; else the system's default frame.
+    RECT RememberedFrame(const WindowSettings &settings);
+    SIZE SmallestFrame();
     bool IsUntitled();
     // Writes the memo to the current file; on failure says so and keeps
     // the text marked as modified.
