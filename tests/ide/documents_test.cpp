@@ -3,8 +3,7 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <functional>
-#include <memory>
+#include <optional>
 
 #include "editor_fixture.h"
 
@@ -97,28 +96,18 @@ TEST_F(EditorTest, FailedOpensAndSavesSayWhyAndKeepTheDocument)
         EXPECT_EQ(answers.Seen().back().text, "Cannot open " + Path(c.name) + "\n\n" + c.reason);
     }
 
-    struct SaveCase {
-        const char *name;
-        std::function<void()> prepare;
-        const char *reason;
-        std::function<void()> undo;
-    };
-    const auto readOnly = [&](bool on) {
-        SetFileAttributesA(Path("good.kvo").c_str(), on ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
-    };
-    std::unique_ptr<FileInUse> busy;
-    const SaveCase saves[] = {
-        {"read-only", [&] { readOnly(true); }, "The file is read-only.", [&] { readOnly(false); }},
-        {"in use", [&] { busy = std::make_unique<FileInUse>(Path("good.kvo")); },
-         "Another program is using the file.", [&] { busy.reset(); }},
-    };
-    for (const SaveCase &c : saves) {
-        SCOPED_TRACE(c.name);
-        c.prepare();
+    // A read-only file, then one another program holds.
+    for (bool readOnly : {true, false}) {
+        SetFileAttributesA(Path("good.kvo").c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+        std::optional<FileInUse> busy;
+        if (!readOnly)
+            busy.emplace(Path("good.kvo"));
         answers.MessageBoxAnswer("Save failed", IDOK);
         Command(form.SaveItem);
-        c.undo();
-        EXPECT_EQ(answers.Seen().back().text, "Cannot save " + Path("good.kvo") + "\n\n" + c.reason);
+        busy.reset();
+        EXPECT_EQ(answers.Seen().back().text,
+                  "Cannot save " + Path("good.kvo") + "\n\n" +
+                      (readOnly ? "The file is read-only." : "Another program is using the file."));
         EXPECT_EQ(State(), edited);
         EXPECT_EQ(scratch.Get("good.kvo"), "good");
     }
@@ -133,11 +122,13 @@ TEST_F(EditorTest, ANameNoFileHasAsksToStartThatFile)
         "The file " + Path("new.kvo") + " does not exist.\n\nDo you want to create a new file?";
     answers.MessageBoxAnswer("Create file", IDNO);
     form.OpenNamedFile(Path("new.kvo").c_str());
+    ASSERT_TRUE(answers.AllAnswered());
     EXPECT_EQ(State(), (DocumentState{"KVO IDE - Untitled", "Untitled", "", false, false}));
     EXPECT_EQ(answers.Seen().back().text, question);
 
     answers.MessageBoxAnswer("Create file", IDYES);
     form.OpenNamedFile(Path("new.kvo").c_str());
+    ASSERT_TRUE(answers.AllAnswered());
     EXPECT_EQ(answers.Seen().back().text, question);
     EXPECT_EQ(State(), (DocumentState{"KVO IDE - " + Path("new.kvo"), Path("new.kvo"), "", true, false}));
     // The file comes with the first Save, not before.

@@ -164,17 +164,44 @@ TEST(WindowSettingsTest, PlacementWrapAndStatusBarAreSavedAtTheEndAndRestoredUnl
         EXPECT_EQ(next.StatusBar.GetVisible() != KvFalse, c.statusBar);
         EXPECT_EQ(next.StatusBarItem.GetChecked() != KvFalse, c.statusBar);
     }
-    // Frames that only damaged values hold.
-    for (const RECT &stored : {RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, RECT{40000, 100, 40600, 600}}) {
+    // Frames no run leaves (damaged values, a side stored as a string)
+    // give the first start's frame; a frame larger than the work area is
+    // shrunk to it, and one too small to use grows where it is.
+    struct Stored {
+        RECT frame;
+        const char *stringSide;
+        std::optional<RECT> expected;
+    };
+    const Stored stored[] = {
+        {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, nullptr, firstStart},
+        {{40000, 100, 40600, 600}, nullptr, firstStart},
+        {{50, 60, 650, 560}, "Left", firstStart},
+        {{screen.left + 40, screen.top + 30, screen.right + 500, screen.bottom + 400}, nullptr, screen},
+        {{screen.left + 200, 50, screen.right + 300, 550}, nullptr, RECT{screen.left, 50, screen.right, 550}},
+        {{100, 80, 130, 95}, nullptr, std::nullopt},
+    };
+    for (const Stored &c : stored) {
         WindowSettings settings;
         settings.hasPlacement = true;
-        settings.normal = stored;
+        settings.normal = c.frame;
         ASSERT_TRUE(SaveWindowSettings(settings));
+        if (c.stringSide) {
+            HKEY key = nullptr;
+            RegOpenKeyExA(HKEY_CURRENT_USER, WindowSettingsKey.c_str(), 0, KEY_SET_VALUE, &key);
+            RegSetValueExA(key, c.stringSide, 0, REG_SZ, reinterpret_cast<const BYTE *>("50"), 3);
+            RegCloseKey(key);
+        }
         KVMAINFORM next;
         RECT frame{};
         GetWindowRect(next.GetHandle(), &frame);
-        EXPECT_EQ(frame.left, firstStart.left);
-        EXPECT_EQ(frame.right - frame.left, firstStart.right - firstStart.left);
+        const RECT expected = c.expected.value_or(RECT{c.frame.left, c.frame.top, frame.right, frame.bottom});
+        EXPECT_EQ(frame.left, expected.left) << c.frame.left;
+        EXPECT_EQ(frame.top, expected.top) << c.frame.left;
+        EXPECT_EQ(frame.right, expected.right) << c.frame.left;
+        EXPECT_EQ(frame.bottom, expected.bottom) << c.frame.left;
+        // Room for the menu bar, three rows of text and the status bar.
+        EXPECT_GE(next.GetClientWidth(), 300) << c.frame.left;
+        EXPECT_GE(next.Memo.GetHeight(), 3 * next.Memo.GetFont()->GetSize()) << c.frame.left;
     }
     // Maximized at the end, maximized when shown at the next start.
     {
@@ -188,70 +215,4 @@ TEST(WindowSettingsTest, PlacementWrapAndStatusBarAreSavedAtTheEndAndRestoredUnl
     EXPECT_FALSE(IsZoomed(next.GetHandle()));
     next.ShowSavedState();
     EXPECT_TRUE(IsZoomed(next.GetHandle()));
-}
-
-// A saved frame too large for the screen is shrunk to its work area, one
-// too small to hold the editor grows; a side stored as another type than a
-// DWORD counts as missing, and with it the whole frame.
-TEST(WindowSettingsTest, ASavedFrameIsFittedToTheScreenAndOneOfWrongValuesIsNotUsed)
-{
-    IsolatedSettings isolated;
-    RECT firstStart{};
-    {
-        KVMAINFORM form;
-        GetWindowRect(form.GetHandle(), &firstStart);
-    }
-    RECT work{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    struct Case {
-        const char *name;
-        RECT stored;
-        // A side stored again with another type, if any.
-        const char *side;
-        DWORD type;
-        // The frame expected; none for the one grown to a usable size.
-        std::optional<RECT> expected;
-    };
-    const Case cases[] = {
-        {"larger than the work area", {work.left + 40, work.top + 30, work.right + 500, work.bottom + 400}, nullptr,
-         0, work},
-        {"wider than the work area", {work.left + 200, work.top + 50, work.right + 300, work.top + 550}, nullptr, 0,
-         RECT{work.left, work.top + 50, work.right, work.top + 550}},
-        {"too small to use", {100, 80, 130, 95}, nullptr, 0, std::nullopt},
-        {"a side that is a string", {50, 60, 650, 560}, "Left", REG_SZ, firstStart},
-        {"a side of eight bytes", {50, 60, 650, 560}, "Bottom", REG_QWORD, firstStart},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        WindowSettings settings;
-        settings.hasPlacement = true;
-        settings.normal = c.stored;
-        ASSERT_TRUE(SaveWindowSettings(settings));
-        if (c.side) {
-            HKEY key = nullptr;
-            ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, WindowSettingsKey.c_str(), 0, KEY_SET_VALUE, &key),
-                      ERROR_SUCCESS);
-            const char bytes[8] = {'5', '0'};
-            RegSetValueExA(key, c.side, 0, c.type, reinterpret_cast<const BYTE *>(bytes),
-                           c.type == REG_SZ ? 3 : 8);
-            RegCloseKey(key);
-        }
-        KVMAINFORM next;
-        RECT frame{};
-        GetWindowRect(next.GetHandle(), &frame);
-        if (c.expected) {
-            EXPECT_EQ(frame.left, c.expected->left);
-            EXPECT_EQ(frame.top, c.expected->top);
-            EXPECT_EQ(frame.right, c.expected->right);
-            EXPECT_EQ(frame.bottom, c.expected->bottom);
-            continue;
-        }
-        // Where it was, with room for the menu bar, three rows of text
-        // and the status bar.
-        EXPECT_EQ(frame.left, c.stored.left);
-        EXPECT_EQ(frame.top, c.stored.top);
-        EXPECT_GE(next.GetClientWidth(), 300);
-        EXPECT_GE(next.Memo.GetHeight(), 3 * next.Memo.GetFont()->GetSize());
-        EXPECT_EQ(next.Memo.GetHeight() + next.StatusBar.Height(), next.GetClientHeight());
-    }
 }
