@@ -7,8 +7,8 @@
 // lines into several rows: the tracker keeps one line start whose number
 // it knows and counts from there with the control's row functions, which
 // copy no text, as long as no change of the text reached before that
-// start. Only a jump far away or such a change copies the text up to the
-// caret once.
+// start. Only a jump of more than a hundred rows, a line of more rows than
+// that, or such a change copies the text up to the caret.
 #pragma once
 
 #include <cstdint>
