@@ -13,10 +13,16 @@ ControlFont::~ControlFont() { Lazy::DeleteObject(Handle); }
 
 void ControlFont::Rebuild(const KVSTRING &name, int32_t size, uint32_t style)
 {
+    Rebuild({name, size, style, Describe().pitchAndFamily});
+}
+
+void ControlFont::Rebuild(const Description &font)
+{
     Lazy::DeleteObject(Handle);
-    Handle = Lazy::CreateFontA(-size, 0, 0, 0, (style & FontBold) ? FW_BOLD : 0, (style & FontItalic) != 0,
+    const uint32_t style = font.style;
+    Handle = Lazy::CreateFontA(-font.size, 0, 0, 0, (style & FontBold) ? FW_BOLD : 0, (style & FontItalic) != 0,
                                (style & FontUnderline) != 0, (style & FontStrikeOut) != 0, OEM_CHARSET, 0, 0,
-                               0, 0, name.Data());
+                               0, font.pitchAndFamily, font.name.Data());
     if (Owner) {
         Lazy::SendMessageA(Owner->GetHandle(), WM_SETFONT, reinterpret_cast<WPARAM>(Handle), TRUE);
         Owner->GetCanvas()->SetFont(Handle);
@@ -39,26 +45,38 @@ ControlFont::Description ControlFont::Describe() const
         style |= FontUnderline;
     if (font.lfStrikeOut)
         style |= FontStrikeOut;
-    return {KVSTRING(font.lfFaceName, static_cast<int32_t>(nameLength)), -font.lfHeight, style};
+    return {KVSTRING(font.lfFaceName, static_cast<int32_t>(nameLength)), -font.lfHeight, style,
+            font.lfPitchAndFamily};
 }
 
 void ControlFont::SetStyleBit(uint32_t bit, KvBool on)
 {
     Description font = Describe();
     font.style = on ? (font.style | bit) : (font.style & ~bit);
-    Rebuild(font.name, font.size, font.style);
+    Rebuild(font);
 }
 
 void ControlFont::SetName(const KVSTRING &name)
 {
-    const Description font = Describe();
-    Rebuild(name, font.size, font.style);
+    Description font = Describe();
+    font.name = name;
+    Rebuild(font);
 }
 
 void ControlFont::SetSize(int32_t size)
 {
-    const Description font = Describe();
-    Rebuild(font.name, size, font.style);
+    Description font = Describe();
+    font.size = size;
+    Rebuild(font);
+}
+
+// A modern fixed-pitch face is what the font mapper falls back on when the
+// named face is missing.
+void ControlFont::SetFixedPitch(KvBool on)
+{
+    Description font = Describe();
+    font.pitchAndFamily = on ? (FIXED_PITCH | FF_MODERN) : (DEFAULT_PITCH | FF_DONTCARE);
+    Rebuild(font);
 }
 
 void ControlFont::SetBold(KvBool on) { SetStyleBit(FontBold, on); }
@@ -80,3 +98,5 @@ KvBool ControlFont::GetItalic() const { return ToKvBool(Describe().style & FontI
 KvBool ControlFont::GetUnderline() const { return ToKvBool(Describe().style & FontUnderline); }
 
 KvBool ControlFont::GetStrikeOut() const { return ToKvBool(Describe().style & FontStrikeOut); }
+
+KvBool ControlFont::GetFixedPitch() const { return ToKvBool((Describe().pitchAndFamily & 3) == FIXED_PITCH); }

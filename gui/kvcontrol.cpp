@@ -208,7 +208,17 @@ LRESULT KVCONTROL::OnKeyPress(const KVSTRING &, uint32_t keyCode)
     return DefaultHandler();
 }
 
-LRESULT KVCONTROL::OnKeyDown(const KVSTRING &, uint32_t) { return DefaultHandler(); }
+// Ctrl+Tab types no character, so it moves on from a control that keeps
+// its tabs as well.
+LRESULT KVCONTROL::OnKeyDown(const KVSTRING &, uint32_t keyCode)
+{
+    if (keyCode == VK_TAB && TabStop && Lazy::GetKeyState(VK_CONTROL) < 0) {
+        CurrentMessage = 0;
+        FocusNext();
+        return 0;
+    }
+    return DefaultHandler();
+}
 
 LRESULT KVCONTROL::OnKeyUp(const KVSTRING &, uint32_t) { return DefaultHandler(); }
 

@@ -54,6 +54,8 @@ class KVCONTROL {
     // Tab moves the focus on unless the control keeps tabs or takes no part
     // in Tab navigation.
     virtual LRESULT OnKeyPress(const KVSTRING &key, uint32_t keyCode);
+    // Ctrl+Tab moves the focus on from any control in Tab navigation, one
+    // that keeps its tabs included.
     virtual LRESULT OnKeyDown(const KVSTRING &key, uint32_t keyCode);
     virtual LRESULT OnKeyUp(const KVSTRING &key, uint32_t keyCode);
     virtual LRESULT OnClose();

@@ -7,14 +7,15 @@
 
 #include <functional>
 
+#include "file_failure.h"
 #include "kvstring.h"
 
-// Reads the whole file into `text`. Answers false, and leaves `text` as it
+// Reads the whole file into `text`. Answers why, and leaves `text` as it
 // was, when the file cannot be opened or read in full, or when the memo
 // could not give its bytes back as they are, so that a later save would
 // change lines the user never touched: a NUL byte (the edit control cuts
 // its text there), or bytes that the system's code page cannot carry.
-bool ReadDocument(const KVSTRING &fileName, KVSTRING &text);
+FileFailure ReadDocument(const KVSTRING &fileName, KVSTRING &text);
 
 // Whether the bytes come back unchanged from the code page's characters,
 // as the edit control, which holds its text in UTF-16, hands them back: in
@@ -28,10 +29,12 @@ struct SaveResult {
     // After a failed save whose previous contents could not be put back
     // into the file: the file beside it that holds them.
     KVSTRING previousTextCopy;
+    // Why the save failed.
+    FileFailure failure;
 };
 
 // Writes all `count` bytes at the file's position; false when the system
-// took fewer.
+// took fewer, with the reason as the thread's last error.
 using ByteWriter = std::function<bool(HANDLE file, const char *bytes, DWORD count)>;
 
 // Makes the file hold exactly the characters of `text`.
@@ -50,7 +53,9 @@ using ByteWriter = std::function<bool(HANDLE file, const char *bytes, DWORD coun
 // A new file is written to a temporary file beside it, flushed, and moved
 // to its name, so that no half-written file ever carries the name.
 //
-// A read-only file and a folder are refused and left alone.
+// A read-only file and a folder are refused and left alone. When the copy
+// of the old text cannot be written the file is not touched, and the
+// failure says so, with the room the copy needs.
 SaveResult SaveDocument(const KVSTRING &fileName, const KVSTRING &text);
 
 // The same, with every write done by `write`: tests make it fail as a full

@@ -4,6 +4,7 @@
 
 #include "document_file.h"
 #include "main_form.h"
+#include "wait_cursor.h"
 
 namespace {
 
@@ -13,6 +14,14 @@ const char *const UntitledName = "Untitled";
 constexpr uint32_t SavePromptFlags = 0x33;
 // MB_OK | MB_ICONEXCLAMATION
 constexpr uint32_t FailureFlags = 0x30;
+// MB_YESNO | MB_ICONQUESTION
+constexpr uint32_t CreatePromptFlags = 0x24;
+
+// The first line names what failed, the paragraph below it why.
+KVSTRING FailureMessage(const char *what, const KVSTRING &fileName, const FileFailure &failure)
+{
+    return KVSTRING(what) + fileName + "\n\n" + Explain(failure);
+}
 
 KVSTRING FullPathOf(const KVSTRING &fileName)
 {
@@ -68,7 +77,24 @@ void KVMAINFORM::FileOpen(KvEvent &)
     LoadFile(chosen);
 }
 
-void KVMAINFORM::OpenNamedFile(const KVSTRING &fileName) { LoadFile(FullPathOf(fileName)); }
+// A name that no file has yet may be meant for a new one, as in notepad:
+// the document gets the name, and the first Save makes the file.
+void KVMAINFORM::OpenNamedFile(const KVSTRING &fileName)
+{
+    const KVSTRING fullName = FullPathOf(fileName);
+    if (GetFileAttributesA(fullName.Data()) != INVALID_FILE_ATTRIBUTES || GetLastError() != ERROR_FILE_NOT_FOUND) {
+        LoadFile(fullName);
+        return;
+    }
+    const KVSTRING question =
+        KVSTRING("The file ") + fullName + " does not exist.\n\nDo you want to create a new file?";
+    if (MessageBox(question, "Create file", CreatePromptFlags) != IDYES)
+        return;
+    Memo.SetText("");
+    FileDialog.FileName = fullName;
+    SaveItem.SetEnabled(KvTrue);
+    UpdateCaption();
+}
 
 void KVMAINFORM::FileSave(KvEvent &) { SaveCurrentFile(); }
 
@@ -76,13 +102,20 @@ void KVMAINFORM::FileSaveAs(KvEvent &) { SaveUnderNewName(); }
 
 bool KVMAINFORM::LoadFile(const KVSTRING &fileName)
 {
-    KVSTRING text;
-    if (!ReadDocument(fileName, text)) {
-        MessageBox(KVSTRING("Cannot open ") + fileName, "Open failed", FailureFlags);
+    FileFailure failure;
+    {
+        const WaitCursor wait;
+        KVSTRING text;
+        failure = ReadDocument(fileName, text);
+        if (!failure.Failed()) {
+            ForgetPreview();
+            Memo.SetText(text);
+        }
+    }
+    if (failure.Failed()) {
+        MessageBox(FailureMessage("Cannot open ", fileName, failure), "Open failed", FailureFlags);
         return false;
     }
-    ForgetPreview();
-    Memo.SetText(text);
     FileDialog.FileName = fileName;
     SaveItem.SetEnabled(KvTrue);
     UpdateCaption();
@@ -93,7 +126,7 @@ bool KVMAINFORM::SaveCurrentFile()
 {
     const SaveResult result = SaveDocument(FileDialog.FileName, Memo.GetText());
     if (!result.saved) {
-        KVSTRING message = KVSTRING("Cannot save ") + FileDialog.FileName;
+        KVSTRING message = FailureMessage("Cannot save ", FileDialog.FileName, result.failure);
         if (Length(result.previousTextCopy) > 0)
             message = message + "\n\nIts previous text is in " + result.previousTextCopy;
         MessageBox(message, "Save failed", FailureFlags);

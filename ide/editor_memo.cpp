@@ -1,40 +1,46 @@
 #include "editor_memo.h"
 
-namespace {
+KVEDITORMEMO::KVEDITORMEMO() { WantTabs = KvTrue; }
 
-bool MayMoveCaret(UINT message, WPARAM wParam)
-{
-    switch (message) {
-    case WM_KEYDOWN:
-    case WM_CHAR:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_SETTEXT:
-    case WM_UNDO:
-    case WM_CUT:
-    case WM_PASTE:
-    case WM_CLEAR:
-    case EM_UNDO:
-    case EM_SETSEL:
-    case EM_REPLACESEL:
-        return true;
-    case WM_MOUSEMOVE:
-        // A drag with the button down extends the selection.
-        return (wParam & MK_LBUTTON) != 0;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
+// The control's change notification comes back to the memo inside the
+// message that made the change.
 LRESULT KVEDITORMEMO::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_COMMAND) {
+        if (HIWORD(wParam) == EN_CHANGE)
+            Tracker.TextChanged();
+        return KVMEMO::WindowProc(message, wParam, lParam);
+    }
+    Tracker.BeforeMessage(message, wParam, lParam);
     const LRESULT result = KVMEMO::WindowProc(message, wParam, lParam);
+    Tracker.AfterMessage(message, wParam, lParam);
     if (MayMoveCaret(message, wParam) && CaretMoved)
         CaretMoved();
     return result;
 }
+
+void KVEDITORMEMO::SetScrollBars(KvBool on)
+{
+    RemakeKeepingCaret([this, on] { KVMEMO::SetScrollBars(on); });
+}
+
+void KVEDITORMEMO::SetWordWrap(KvBool on)
+{
+    RemakeKeepingCaret([this, on] { KVMEMO::SetWordWrap(on); });
+}
+
+// The new window gets the same text, so what the tracker knew of it holds.
+void KVEDITORMEMO::RemakeKeepingCaret(const std::function<void()> &remake)
+{
+    const CaretTracker::Knowledge kept = Tracker.Save();
+    remake();
+    if (!GetHandle())
+        return;
+    Tracker.Restore(kept);
+    Tracker.SelectAgain();
+}
+
+TextPosition KVEDITORMEMO::CaretPosition() { return Tracker.Position(GetWordWrap() != KvFalse); }
 
 void KVEDITORMEMO::CreateWnd(HWND parent) { CreateEditWindow(parent, MemoStyle() | ES_NOHIDESEL); }
 

@@ -8,6 +8,7 @@
 #include "main_form.h"
 #include "program_location.h"
 #include "scoped_handle.h"
+#include "wait_cursor.h"
 
 namespace {
 
@@ -15,6 +16,12 @@ namespace {
 constexpr uint32_t TranslateFailedFlags = 0x30;
 
 using OwnedHandle = ScopedHandle<HANDLE, CloseHandle>;
+
+// The line kvf starts every run with.
+constexpr const char *KvfBanner = "Kelvo form compiler";
+// Characters of kvf's output shown at most: a runaway program's output
+// would not fit a message box.
+constexpr size_t LongestFailure = 500;
 
 // One argument of a command line as the C runtime splits it: quoted, with
 // quotes and the backslashes before them escaped.
@@ -101,6 +108,30 @@ CapturedRun RunCaptured(const KVSTRING &program, const std::string &commandLine)
     return run;
 }
 
+std::string KvfFailure(const std::string &output)
+{
+    std::string said;
+    size_t start = 0;
+    while (start < output.size()) {
+        size_t end = output.find('\n', start);
+        if (end == std::string::npos)
+            end = output.size();
+        std::string line = output.substr(start, end - start);
+        start = end + 1;
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+            line.pop_back();
+        if (line.empty() || line.rfind(KvfBanner, 0) == 0)
+            continue;
+        said += (said.empty() ? "" : " ") + line;
+        if (said.size() > LongestFailure) {
+            said.resize(LongestFailure);
+            said += "...";
+            break;
+        }
+    }
+    return said.empty() ? "kvf failed without a message" : "kvf failed: " + said;
+}
+
 bool FindTranslationError(const std::string &output, TranslationError &error)
 {
     const std::string opening = "Error in file '";
@@ -136,8 +167,11 @@ void KVMAINFORM::BuildTranslateForm(KvEvent &)
         return;
     }
     const std::string fileName(FileDialog.FileName.Data(), static_cast<size_t>(FileDialog.FileName.Len()));
-    const CapturedRun run =
-        RunCaptured(compiler, QuotedArgument(std::string(compiler.Data())) + " " + QuotedArgument(fileName));
+    CapturedRun run{};
+    {
+        const WaitCursor wait;
+        run = RunCaptured(compiler, QuotedArgument(std::string(compiler.Data())) + " " + QuotedArgument(fileName));
+    }
     if (!run.started) {
         ShowTranslationResult(KVSTRING("Translate form: cannot start ") + compiler, true);
         return;
@@ -150,7 +184,7 @@ void KVMAINFORM::BuildTranslateForm(KvEvent &)
         return;
     }
     if (run.exitCode != 0) {
-        ShowTranslationResult("Translate form: kvf failed without a message", true);
+        ShowTranslationResult(KVSTRING("Translate form: ") + KvfFailure(run.output).c_str(), true);
         return;
     }
     ShowTranslationResult(KVSTRING("Form translated: ") + FileDialog.FileName + ".kv written", false);

@@ -31,6 +31,10 @@ struct CapturedRun {
 // and waits for it, collecting what it prints.
 CapturedRun RunCaptured(const KVSTRING &program, const std::string &commandLine);
 
+// What kvf printed when it failed without a form error (its event table
+// missing, say), without its banner and on one line: "kvf failed: ...".
+std::string KvfFailure(const std::string &output);
+
 struct TranslationError {
     // 0 when the message names no line.
     int32_t line;

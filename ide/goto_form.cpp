@@ -67,9 +67,7 @@ void KVMAINFORM::SearchGoTo(KvEvent &)
 {
     const auto dialog = std::make_unique<KVGOTOFORM>();
     TheGoToForm = dialog.get();
-    const KVEDITORMEMO::Selection selection = Memo.Selected();
-    const int32_t caretLine = PositionAt(Memo.GetText().Data(), selection.end).line;
-    OfferText(dialog->LineEdit, std::to_string(caretLine).c_str());
+    OfferText(dialog->LineEdit, std::to_string(Memo.CaretPosition().line).c_str());
     const bool confirmed = dialog->ShowModal() != 0;
     TheGoToForm = nullptr;
     if (confirmed)

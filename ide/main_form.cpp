@@ -9,7 +9,7 @@ namespace {
 KVSTRING DialogFilter()
 {
     const KVSTRING nul = CharString(0);
-    return KVSTRING("KVO files (*.kvo)") + nul + "*.kvo" + nul + "KVO forms (no extention)" + nul + "*.*";
+    return KVSTRING("KVO files (*.kvo)") + nul + "*.kvo" + nul + "KVO forms (no extension)" + nul + "*.*";
 }
 
 } // namespace
@@ -48,6 +48,8 @@ KVMAINFORM::KVMAINFORM() : MainMenu(nullptr)
     font->SetName("Courier New");
     font->SetSize(14);
     font->SetBold(KvFalse);
+    // Where the system lacks the face, a fixed-pitch one stands in.
+    font->SetFixedPitch(KvTrue);
     // Typing and pasting may go up to the control's maximum, not only the
     // 30000 characters it allows by default.
     Memo.SetMaxLength(0);

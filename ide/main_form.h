@@ -41,7 +41,9 @@ class KVMAINFORM : public KVFORM {
     virtual void FileExit(KvEvent &event);
     virtual void UpdateCaption();
     // Opens a file named outside the dialog (the command line) as if it had
-    // been chosen with Open; a relative name is made full first.
+    // been chosen with Open; a relative name is made full first. For a name
+    // that no file has, asks whether to start an empty document of that
+    // name (the first Save makes the file); No leaves the document as it is.
     virtual void OpenNamedFile(const KVSTRING &fileName);
 
     // Edit commands, handed to the memo.
@@ -164,6 +166,11 @@ class KVMAINFORM : public KVFORM {
     void CompileCurrentFile();
     // Whether the window was maximized when the last run ended.
     bool StartMaximized = false;
+    // The saved frame raised to the smallest frame the editor can use and,
+    // when a screen shows a grip of its caption, shrunk to that screen's
+    // work area; else the system's default frame.
+    RECT RememberedFrame(const WindowSettings &settings);
+    SIZE SmallestFrame();
     bool IsUntitled();
     // Writes the memo to the current file; on failure says so and keeps
     // the text marked as modified.
@@ -172,7 +179,7 @@ class KVMAINFORM : public KVFORM {
     // failed save keeps the previous name.
     bool SaveUnderNewName();
     // Reads a file into the memo and makes it the current document; a file
-    // that cannot be read changes nothing but is reported.
+    // that cannot be read changes nothing but is reported, with the reason.
     bool LoadFile(const KVSTRING &fileName);
 };
 

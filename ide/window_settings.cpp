@@ -14,17 +14,20 @@ struct Value {
     const char *name;
     int32_t (*get)(const WindowSettings &settings);
     void (*set)(WindowSettings &settings, int32_t value);
+    // One of the four sides of the frame, which is used only when all four
+    // are there.
+    bool side = false;
 };
 
 const Value Values[] = {
     {"Left", [](const WindowSettings &s) -> int32_t { return s.normal.left; },
-     [](WindowSettings &s, int32_t v) { s.normal.left = v; }},
+     [](WindowSettings &s, int32_t v) { s.normal.left = v; }, true},
     {"Top", [](const WindowSettings &s) -> int32_t { return s.normal.top; },
-     [](WindowSettings &s, int32_t v) { s.normal.top = v; }},
+     [](WindowSettings &s, int32_t v) { s.normal.top = v; }, true},
     {"Right", [](const WindowSettings &s) -> int32_t { return s.normal.right; },
-     [](WindowSettings &s, int32_t v) { s.normal.right = v; }},
+     [](WindowSettings &s, int32_t v) { s.normal.right = v; }, true},
     {"Bottom", [](const WindowSettings &s) -> int32_t { return s.normal.bottom; },
-     [](WindowSettings &s, int32_t v) { s.normal.bottom = v; }},
+     [](WindowSettings &s, int32_t v) { s.normal.bottom = v; }, true},
     {"Maximized", [](const WindowSettings &s) -> int32_t { return s.maximized; },
      [](WindowSettings &s, int32_t v) { s.maximized = v != 0; }},
     {"WordWrap", [](const WindowSettings &s) -> int32_t { return s.wordWrap; },
@@ -44,20 +47,22 @@ WindowSettings LoadWindowSettings()
     if (RegOpenKeyExA(HKEY_CURRENT_USER, WindowSettingsKey.c_str(), 0, KEY_QUERY_VALUE, &key.handle) !=
         ERROR_SUCCESS)
         return settings;
-    int found = 0;
+    int sides = 0;
     for (const Value &value : Values) {
         DWORD data = 0;
         DWORD type = 0;
         DWORD size = sizeof data;
+        // A value of another type (a string, a number of 8 bytes) is no
+        // setting of this editor: it counts as missing.
         if (RegQueryValueExA(key.handle, value.name, nullptr, &type, reinterpret_cast<BYTE *>(&data), &size) ==
                 ERROR_SUCCESS &&
             type == REG_DWORD && size == sizeof data) {
             value.set(settings, static_cast<int32_t>(data));
-            ++found;
+            sides += value.side ? 1 : 0;
         }
     }
-    settings.hasPlacement = found > 0 && settings.normal.right > settings.normal.left &&
-                            settings.normal.bottom > settings.normal.top;
+    settings.hasPlacement =
+        sides == 4 && settings.normal.right > settings.normal.left && settings.normal.bottom > settings.normal.top;
     return settings;
 }
 

@@ -20,8 +20,9 @@ struct WindowSettings {
 // The key under HKEY_CURRENT_USER; tests point it at a key of their own.
 extern std::string WindowSettingsKey;
 
-// The saved settings; missing values keep their defaults, and a frame of
-// no size is no placement.
+// The saved settings; missing values, and values of another type than a
+// DWORD, keep their defaults, and a frame of no size or with a side missing
+// is no placement.
 WindowSettings LoadWindowSettings();
 // False when the key cannot be written.
 bool SaveWindowSettings(const WindowSettings &settings);

@@ -83,6 +83,7 @@ BOUND_FUNCTION(User32, GetWindowPlacement);
 BOUND_FUNCTION(User32, SetWindowPlacement);
 BOUND_FUNCTION(User32, MonitorFromRect);
 BOUND_FUNCTION(User32, GetMonitorInfoA);
+BOUND_FUNCTION(User32, SetCursor);
 BOUND_FUNCTION(Gdi32, GetStockObject);
 BOUND_FUNCTION(Gdi32, DeleteObject);
 BOUND_FUNCTION(Gdi32, CreateFontA);
@@ -259,6 +260,7 @@ BOOL Lazy::SetWindowPlacement(HWND window, const WINDOWPLACEMENT *placement)
 {
     return SetWindowPlacementFunction.Get()(window, placement);
 }
+HCURSOR Lazy::SetCursor(HCURSOR cursor) { return SetCursorFunction.Get()(cursor); }
 HMONITOR Lazy::MonitorFromRect(LPCRECT rect, DWORD flags)
 {
     return MonitorFromRectFunction.Get()(rect, flags);

@@ -83,6 +83,7 @@ BOOL GetWindowPlacement(HWND window, WINDOWPLACEMENT *placement);
 BOOL SetWindowPlacement(HWND window, const WINDOWPLACEMENT *placement);
 HMONITOR MonitorFromRect(LPCRECT rect, DWORD flags);
 BOOL GetMonitorInfoA(HMONITOR monitor, LPMONITORINFO info);
+HCURSOR SetCursor(HCURSOR cursor);
 
 // gdi32
 HGDIOBJ GetStockObject(int index);

@@ -5,14 +5,15 @@
 # saves), the about box, the find dialog, Find Next, the Replace dialog
 # (Replace All and its undo) and Find Previous, the edit commands,
 # the Build commands (a stand-in kvo on the PATH records its arguments),
-# Select All, Go To, Translate form with the real kvf, the save prompt of
-# Exit and of a log-off, and F12's preview of an example form (with the
-# event table of the kvf found on the PATH), where the editor's F12 acts.
-# Screenshots of the main window (with its status bar), the find and
-# Replace dialogs, the about box and the editor beside a form's preview go
-# to build/e2e-kvide/ (to e2e-kvide/ in the build tree when KELVO_E2E_BUILD
-# names a built Windows build tree, as the test suite does; nothing is
-# built or started then). Exits non-zero on the first check that fails.
+# Select All, Go To, Tab and Ctrl+Tab, Translate form with the real kvf,
+# the save prompt of Exit and of a log-off, and F12's preview of an example
+# form (with the event table of the kvf found on the PATH), where the
+# editor's F12 acts. Screenshots of the main window (with its status bar),
+# the find and Replace dialogs, the about box and the editor beside a form's
+# preview go to build/e2e-kvide/ (to e2e-kvide/ in the build tree when
+# KELVO_E2E_BUILD names a built Windows build tree, as the test suite does;
+# nothing is built or started then). Exits non-zero on the first check that
+# fails.
 set -euo pipefail
 source "$(dirname "$0")/environment.sh"
 source "$(dirname "$0")/windows-programs.sh"
@@ -184,6 +185,10 @@ kelvo_wait_no_window '^Go To Line$' 15 || fail "Go To did not close the dialog"
 typing "$main" "X"
 keys "$main" F2
 expect_saved 'Xfirst\r\nsecond'
+
+step "Tab types a tab into the text; Ctrl+Tab leaves the keyboard in the memo"
+keys "$main" Tab ctrl+Tab F2
+expect_saved 'X\tfirst\r\nsecond'
 
 step "Ctrl+F7: kvf reports the error line, which is then selected"
 keys "$main" End ctrl+F7

@@ -159,18 +159,40 @@ TEST(ControlEvents, TabMovesTheFocusToTheNextSiblingAndWrapsWithinTheForm)
     EXPECT_EQ(third.GetCaption(), "");
 }
 
-TEST(ControlEvents, TabInAControlThatWantsTabsKeepsTheFocus)
+// Real key presses, as the user types them: Tab and Ctrl+I type a tab in a
+// control that wants tabs, Ctrl+Tab still moves on.
+TEST(ControlEvents, AControlThatWantsTabsTakesTabAndCtrlIButNotCtrlTab)
 {
-    RecorderForm form;
-    TestEdit first, second;
-    first.SetParent(&form);
-    second.SetParent(&form);
-    first.SetWantTabs(KvTrue);
-    Activate(form);
-    first.SetFocus();
-    PostKey(first.GetHandle(), VK_TAB);
-    form.Flush();
-    EXPECT_EQ(GetFocus(), first.GetHandle());
+    struct Case {
+        const char *keys;
+        std::vector<WORD> chord;
+        bool focusMoves;
+        const char *typed;
+    };
+    const Case cases[] = {
+        {"Tab", {VK_TAB}, false, "\t"},
+        {"Ctrl+I", {VK_CONTROL, 'I'}, false, "\t"},
+        {"Ctrl+Tab", {VK_CONTROL, VK_TAB}, true, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.keys);
+        RecorderForm form;
+        TestEdit first(ES_MULTILINE);
+        TestEdit second;
+        first.SetParent(&form);
+        second.SetParent(&form);
+        first.SetWantTabs(KvTrue);
+        Activate(form);
+        first.SetFocus();
+        PressKeys(c.chord);
+        HWND expected = c.focusMoves ? second.GetHandle() : first.GetHandle();
+        EXPECT_TRUE(PumpUntil([&] { return GetFocus() == expected && first.GetCaption() == c.typed; }));
+        // Nothing more arrives later.
+        form.Flush();
+        EXPECT_EQ(GetFocus(), expected);
+        EXPECT_EQ(first.GetCaption(), c.typed);
+        EXPECT_EQ(second.GetCaption(), "");
+    }
 }
 
 namespace {

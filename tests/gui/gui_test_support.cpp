@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <map>
 #include <string>
 
@@ -202,4 +203,30 @@ void PressKey(WORD key)
 {
     SendKey(key, 0);
     SendKey(key, KEYEVENTF_KEYUP);
+}
+
+namespace {
+
+int KeysReleased = 0;
+
+LRESULT CALLBACK CountReleasedKeys(int code, WPARAM key, LPARAM flags)
+{
+    // Bit 31: the key goes up.
+    if (code == HC_ACTION && (flags & 0x80000000) != 0)
+        ++KeysReleased;
+    return CallNextHookEx(nullptr, code, key, flags);
+}
+
+} // namespace
+
+void PressKeys(const std::vector<WORD> &keys)
+{
+    KeysReleased = 0;
+    HHOOK hook = SetWindowsHookExA(WH_KEYBOARD, CountReleasedKeys, nullptr, GetCurrentThreadId());
+    for (WORD key : keys)
+        SendKey(key, 0);
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
+        SendKey(*key, KEYEVENTF_KEYUP);
+    PumpUntil([&] { return KeysReleased == static_cast<int>(keys.size()); });
+    UnhookWindowsHookEx(hook);
 }

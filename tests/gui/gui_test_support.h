@@ -81,9 +81,12 @@ class TestEdit : public KVCONTROL {
 void Activate(KVFORM &form);
 
 // Real input, which the system routes as it routes the user's: a click of
-// the left button at a point of the window's client area, and a key press.
+// the left button at a point of the window's client area, a key press, and
+// keys held down together (Ctrl, Tab), released in the reverse order; the
+// last returns once this thread has taken the messages of all the keys.
 void ClickAt(HWND window, int x, int y);
 void PressKey(WORD key);
+void PressKeys(const std::vector<WORD> &keys);
 
 // The full name of a program built beside the running test.
 std::string ProgramBeside(const char *fileName);

@@ -6,6 +6,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 
 #include "../runtime/scratch_directory.h"
 #include "document_file.h"
@@ -28,6 +29,12 @@ std::string AllByteValuesButNul()
     return bytes;
 }
 
+std::string Explained(const FileFailure &failure)
+{
+    const KVSTRING text = Explain(failure);
+    return std::string(text.Data(), static_cast<size_t>(text.Len()));
+}
+
 } // namespace
 
 TEST(DocumentFile, ReadAndSaveKeepEveryByte)
@@ -37,7 +44,7 @@ TEST(DocumentFile, ReadAndSaveKeepEveryByte)
         ScratchDirectory scratch;
         scratch.Put("in.kvo", contents);
         KVSTRING text = "old";
-        ASSERT_TRUE(ReadDocument(scratch.File("in.kvo").c_str(), text));
+        ASSERT_FALSE(ReadDocument(scratch.File("in.kvo").c_str(), text).Failed());
         EXPECT_EQ(std::string(text.Data(), text.Len()), contents);
 
         ASSERT_TRUE(SaveDocument(scratch.File("out.kvo").c_str(), text).saved);
@@ -70,7 +77,7 @@ TEST(DocumentFile, ReadRefusesMissingFilesFoldersAndNulBytes)
     std::filesystem::create_directory(scratch.path / "folder");
     for (const char *name : {"missing.kvo", "folder", "nul-inside.kvo"}) {
         KVSTRING text = "kept";
-        EXPECT_FALSE(ReadDocument(scratch.File(name).c_str(), text)) << name;
+        EXPECT_TRUE(ReadDocument(scratch.File(name).c_str(), text).Failed()) << name;
         EXPECT_EQ(text, "kept") << name;
     }
 }
@@ -102,8 +109,16 @@ TEST(DocumentFile, FailedSavesLeaveTheTargetAndNoTemporaryFile)
     scratch.Put("locked.kvo", "original");
     SetFileAttributesA(scratch.File("locked.kvo").c_str(), FILE_ATTRIBUTE_READONLY);
     std::filesystem::create_directory(scratch.path / "folder");
-    for (const char *name : {"locked.kvo", "folder", "no-such-folder\\a.kvo"})
-        EXPECT_FALSE(SaveDocument(scratch.File(name).c_str(), "new text").saved) << name;
+    const std::pair<const char *, const char *> cases[] = {
+        {"locked.kvo", "The file is read-only."},
+        {"folder", "The name belongs to a folder."},
+        {"no-such-folder\\a.kvo", "The folder does not exist."},
+    };
+    for (const auto &[name, reason] : cases) {
+        const SaveResult result = SaveDocument(scratch.File(name).c_str(), "new text");
+        EXPECT_FALSE(result.saved) << name;
+        EXPECT_EQ(Explained(result.failure), reason) << name;
+    }
 
     EXPECT_EQ(scratch.Get("locked.kvo"), "original");
     EXPECT_TRUE(std::filesystem::is_directory(scratch.path / "folder"));
@@ -130,6 +145,7 @@ struct FillingDisk {
         DWORD done = 0;
         if (calls == firstFailure)
             WriteFile(file, bytes, count / 2, &done, nullptr);
+        SetLastError(ERROR_DISK_FULL);
         return false;
     }
 };
@@ -143,16 +159,20 @@ TEST(DocumentFile, ASaveThatFailsHalfwayKeepsThePreviousTextInTheFileOrInANamedC
         const char *name;
         bool exists;
         FillingDisk disk;
-        // What the file holds afterwards; whether the copy is kept.
+        // What the file holds afterwards; whether the copy is kept; why
+        // the save failed.
         std::string after;
         bool copyKept;
+        const char *reason;
     };
+    const char *const full = "The disk is full.";
     const Case cases[] = {
-        {"new file, its temporary file fails", false, {1, false}, "", false},
-        {"the copy of the old text fails", true, {1, false}, previous, false},
-        {"the file fails, the old text goes back", true, {2, true}, previous, false},
-        {"the file fails and so does the way back", true, {2, false}, halfWritten, true},
-        {"the disk has room", true, {99, false}, text, false},
+        {"new file, its temporary file fails", false, {1, false}, "", false, full},
+        {"the copy of the old text fails", true, {1, false}, previous, false,
+         "Not enough room for the safety copy of the old file: 3 KB needed."},
+        {"the file fails, the old text goes back", true, {2, true}, previous, false, full},
+        {"the file fails and so does the way back", true, {2, false}, halfWritten, true, full},
+        {"the disk has room", true, {99, false}, text, false, ""},
     };
     for (Case test : cases) {
         SCOPED_TRACE(test.name);
@@ -163,6 +183,7 @@ TEST(DocumentFile, ASaveThatFailsHalfwayKeepsThePreviousTextInTheFileOrInANamedC
             SaveDocument(scratch.File("doc.kvo").c_str(), KVSTRING(text.c_str()), std::ref(test.disk));
 
         EXPECT_EQ(result.saved, test.after == text);
+        EXPECT_EQ(Explained(result.failure), test.reason);
         EXPECT_EQ(scratch.Get("doc.kvo"), test.after);
         std::set<std::string> expected;
         if (test.exists || test.after == text)

@@ -2,6 +2,9 @@
 // prompt of New, Exit and the close box, and every failure on the way.
 #include <windows.h>
 
+#include <filesystem>
+#include <optional>
+
 #include "editor_fixture.h"
 
 namespace {
@@ -34,52 +37,118 @@ TEST_F(EditorTest, OpenedBytesComeBackUnchangedAndASaveClearsTheModifiedFlag)
     EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
 }
 
-TEST_F(EditorTest, FilesThatCannotBeOpenedChangeNothing)
+namespace {
+
+// Holds a file open without sharing it, as another program may.
+class FileInUse {
+  public:
+    explicit FileInUse(const std::string &path)
+        : handle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr))
+    {
+    }
+    FileInUse(const FileInUse &) = delete;
+    FileInUse &operator=(const FileInUse &) = delete;
+    ~FileInUse() { CloseHandle(handle); }
+
+  private:
+    HANDLE handle;
+};
+
+} // namespace
+
+// Open and Save say which file failed and why, as the system or the editor
+// found it; the document stays as it was.
+TEST_F(EditorTest, FailedOpensAndSavesSayWhyAndKeepTheDocument)
 {
     scratch.Put("good.kvo", "good");
     scratch.Put("zeros.bin", std::string("a\0b", 3));
+    scratch.Put("busy.kvo", "busy");
+    std::filesystem::create_directory(scratch.path / "folder");
     OpenThroughDialog(Path("good.kvo"));
     Type("!");
-    const DocumentState before = State();
-    for (const char *name : {"missing.kvo", "zeros.bin"}) {
-        // The text was changed: the prompt comes first; No goes on.
-        answers.MessageBoxAnswer("Save changes", IDNO);
-        answers.FileDialogChoose("Open", Path(name));
+    const DocumentState edited = State();
+    struct OpenCase {
+        const char *name;
+        bool throughDialog;
+        const char *reason;
+    };
+    const OpenCase opens[] = {
+        {"missing.kvo", true, "The file does not exist."},
+        {"no-folder\\a.kvo", false, "The folder does not exist."},
+        {"zeros.bin", true, "The file holds NUL bytes, which the editor would cut the text at."},
+        {"folder", false, "The name belongs to a folder."},
+        {"busy.kvo", true, "Another program is using the file."},
+    };
+    for (const OpenCase &c : opens) {
+        SCOPED_TRACE(c.name);
+        const FileInUse busy(Path("busy.kvo"));
+        if (c.throughDialog) {
+            // The text was changed: the prompt comes first; No goes on.
+            answers.MessageBoxAnswer("Save changes", IDNO);
+            answers.FileDialogChoose("Open", Path(c.name));
+        }
         answers.MessageBoxAnswer("Open failed", IDOK);
-        Command(form.OpenItem);
-        EXPECT_EQ(State(), before) << name;
-        EXPECT_EQ(answers.Seen().back().text, "Cannot open " + Path(name)) << name;
+        if (c.throughDialog)
+            Command(form.OpenItem);
+        else
+            form.OpenNamedFile(Path(c.name).c_str());
+        EXPECT_EQ(State(), edited);
+        EXPECT_EQ(answers.Seen().back().text, "Cannot open " + Path(c.name) + "\n\n" + c.reason);
     }
-    // A name from the command line is made full; a bad one fails alike.
-    form.Memo.SetModified(KvFalse);
-    char previous[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    SetCurrentDirectoryA(scratch.path.string().c_str());
-    form.OpenNamedFile("good.kvo");
-    answers.MessageBoxAnswer("Open failed", IDOK);
-    const DocumentState opened = State();
-    form.OpenNamedFile("missing.kvo");
-    SetCurrentDirectoryA(previous);
-    EXPECT_EQ(opened,
-              (DocumentState{"KVO IDE - " + Path("good.kvo"), Path("good.kvo"), "good", true, false}));
-    EXPECT_EQ(State(), opened);
-    EXPECT_EQ(answers.Seen().back().text, "Cannot open " + Path("missing.kvo"));
+
+    // A read-only file, then one another program holds.
+    for (bool readOnly : {true, false}) {
+        SetFileAttributesA(Path("good.kvo").c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+        std::optional<FileInUse> busy;
+        if (!readOnly)
+            busy.emplace(Path("good.kvo"));
+        answers.MessageBoxAnswer("Save failed", IDOK);
+        Command(form.SaveItem);
+        busy.reset();
+        EXPECT_EQ(answers.Seen().back().text,
+                  "Cannot save " + Path("good.kvo") + "\n\n" +
+                      (readOnly ? "The file is read-only." : "Another program is using the file."));
+        EXPECT_EQ(State(), edited);
+        EXPECT_EQ(scratch.Get("good.kvo"), "good");
+    }
     EXPECT_TRUE(answers.AllAnswered());
     EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
 }
 
-TEST_F(EditorTest, AFailedSaveSaysSoKeepsTheTextAndCancelsTheCommand)
+// `kvide NAME` for a file that does not exist yet, as notepad does it.
+TEST_F(EditorTest, ANameNoFileHasAsksToStartThatFile)
+{
+    const std::string question =
+        "The file " + Path("new.kvo") + " does not exist.\n\nDo you want to create a new file?";
+    answers.MessageBoxAnswer("Create file", IDNO);
+    form.OpenNamedFile(Path("new.kvo").c_str());
+    ASSERT_TRUE(answers.AllAnswered());
+    EXPECT_EQ(State(), (DocumentState{"KVO IDE - Untitled", "Untitled", "", false, false}));
+    EXPECT_EQ(answers.Seen().back().text, question);
+
+    answers.MessageBoxAnswer("Create file", IDYES);
+    form.OpenNamedFile(Path("new.kvo").c_str());
+    ASSERT_TRUE(answers.AllAnswered());
+    EXPECT_EQ(answers.Seen().back().text, question);
+    EXPECT_EQ(State(), (DocumentState{"KVO IDE - " + Path("new.kvo"), Path("new.kvo"), "", true, false}));
+    // The file comes with the first Save, not before.
+    EXPECT_FALSE(std::filesystem::exists(scratch.path / "new.kvo"));
+    Command(form.SaveItem);
+    EXPECT_EQ(scratch.Get("new.kvo"), "");
+    Type("text");
+    Command(form.SaveItem);
+    EXPECT_EQ(scratch.Get("new.kvo"), "text");
+    EXPECT_TRUE(answers.AllAnswered());
+    EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
+}
+
+TEST_F(EditorTest, AFailedSaveKeepsTheTextAndCancelsTheCommand)
 {
     scratch.Put("locked.kvo", "on disk");
     OpenThroughDialog(Path("locked.kvo"));
     SetFileAttributesA(Path("locked.kvo").c_str(), FILE_ATTRIBUTE_READONLY);
     Type("edited ");
     const DocumentState edited = State();
-
-    answers.MessageBoxAnswer("Save failed", IDOK);
-    Command(form.SaveItem);
-    EXPECT_EQ(answers.Seen().back().text, "Cannot save " + Path("locked.kvo"));
-    EXPECT_EQ(State(), edited);
 
     // Yes to the prompt of New and Exit: the save fails, so neither goes on.
     for (KVMENUITEM *command : {&form.NewItem, &form.ExitItem}) {
@@ -91,7 +160,7 @@ TEST_F(EditorTest, AFailedSaveSaysSoKeepsTheTextAndCancelsTheCommand)
     }
     SetFileAttributesA(Path("locked.kvo").c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(scratch.Get("locked.kvo"), "on disk");
-    EXPECT_EQ(answers.Seen()[2].text, SavePrompt(Path("locked.kvo")));
+    EXPECT_EQ(answers.Seen()[1].text, SavePrompt(Path("locked.kvo")));
     EXPECT_TRUE(answers.AllAnswered());
     EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
 }

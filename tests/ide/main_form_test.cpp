@@ -133,7 +133,7 @@ TEST(MainForm, IsBuiltAsTheMenuTableSaysAndStartsUntitled)
     EXPECT_EQ(form.Memo.GetText(), "");
     EXPECT_EQ(form.Memo.GetModified(), KvFalse);
     EXPECT_EQ(form.SearchText, "");
-    const char filter[] = "KVO files (*.kvo)\0*.kvo\0KVO forms (no extention)\0*.*";
+    const char filter[] = "KVO files (*.kvo)\0*.kvo\0KVO forms (no extension)\0*.*";
     EXPECT_EQ(form.FileDialog.Filter, KVSTRING(filter, sizeof filter - 1));
     EXPECT_EQ(form.FileDialog.DefaultExt, "kvo");
     EXPECT_EQ(form.Memo.GetFont()->GetName(), "Courier New");

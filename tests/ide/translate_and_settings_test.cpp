@@ -2,6 +2,7 @@
 // between runs.
 #include <climits>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "editor_fixture.h"
@@ -17,15 +18,16 @@ std::string ProgramFolder()
     return program.substr(0, program.find_last_of('\\'));
 }
 
-// The PATH as the test wants it for a while: the folder kvf was copied to
-// (see CMakeLists.txt), or nothing that holds a kvf.
+// The PATH as the test wants it for a while: a folder kvf was copied to
+// (see CMakeLists.txt) before the rest, or nothing that holds a kvf.
 class PathFor {
   public:
-    explicit PathFor(bool withKvf)
+    explicit PathFor(const char *kvfFolder)
     {
         const char *path = std::getenv("PATH");
         previous = path ? path : "";
-        Set(withKvf ? ProgramFolder() + "\\kvf-folder;" + previous : std::string("C:\\windows\\system32"));
+        Set(kvfFolder ? ProgramFolder() + "\\" + kvfFolder + ";" + previous
+                      : std::string("C:\\windows\\system32"));
     }
     PathFor(const PathFor &) = delete;
     PathFor &operator=(const PathFor &) = delete;
@@ -46,7 +48,8 @@ TEST_F(EditorTest, TranslateFormRunsKvfOnTheSavedFileAndShowsTheErrorLine)
 {
     struct Case {
         const char *name;
-        bool kvfFound;
+        // Where the kvf on the PATH is, if any.
+        const char *kvfFolder;
         const char *text;
         // Empty when no message box comes.
         const char *boxText;
@@ -54,16 +57,19 @@ TEST_F(EditorTest, TranslateFormRunsKvfOnTheSavedFileAndShowsTheErrorLine)
         int32_t selectedLine;
     };
     const Case cases[] = {
-        {"good", true, "' a form\nMainForm AS FORM\n  Caption = \"Hello\"\nEND\n", "",
+        {"good", "kvf-folder", "' a form\nMainForm AS FORM\n  Caption = \"Hello\"\nEND\n", "",
          "Form translated: ", 0},
-        {"bad", true, "' a form\n' two\nBtn AS KvButton\nEND\n", "' at line #3: control outside of the form",
-         "' at line #3: control outside of the form", 3},
-        {"lost", false, "MainForm AS FORM\nEND\n", "neither beside kvide nor on the PATH",
+        {"bad", "kvf-folder", "' a form\n' two\nBtn AS KvButton\nEND\n",
+         "' at line #3: control outside of the form", "' at line #3: control outside of the form", 3},
+        {"lost", nullptr, "MainForm AS FORM\nEND\n", "neither beside kvide nor on the PATH",
          "neither beside kvide nor on the PATH", 0},
+        {"no event table", "kvf-alone", "MainForm AS FORM\nEND\n",
+         "Translate form: kvf failed: Required file 'kvf.evt' was not found",
+         "Translate form: kvf failed: Required file 'kvf.evt' was not found", 0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        PathFor path(c.kvfFound);
+        PathFor path(c.kvfFolder);
         const std::string file = Path(c.name);
         scratch.Put(c.name, "");
         OpenThroughDialog(file);
@@ -81,7 +87,7 @@ TEST_F(EditorTest, TranslateFormRunsKvfOnTheSavedFileAndShowsTheErrorLine)
         if (*c.boxText) {
             EXPECT_NE(answers.Seen().back().text.find(c.boxText), std::string::npos);
         }
-        if (c.kvfFound && c.selectedLine == 0) {
+        if (*c.boxText == '\0') {
             EXPECT_NE(status.find(file + ".kv"), std::string::npos) << status;
             EXPECT_NE(scratch.Get(std::string(c.name) + ".kv").find("MainForm"), std::string::npos);
         }
@@ -92,7 +98,7 @@ TEST_F(EditorTest, TranslateFormRunsKvfOnTheSavedFileAndShowsTheErrorLine)
         }
     }
     // An untitled text whose Save As is cancelled runs nothing.
-    PathFor path(true);
+    PathFor path("kvf-folder");
     Command(form.NewItem);
     form.Memo.SetText("MainForm AS FORM\nEND\n");
     answers.FileDialogCancel("Save As");
@@ -158,17 +164,44 @@ TEST(WindowSettingsTest, PlacementWrapAndStatusBarAreSavedAtTheEndAndRestoredUnl
         EXPECT_EQ(next.StatusBar.GetVisible() != KvFalse, c.statusBar);
         EXPECT_EQ(next.StatusBarItem.GetChecked() != KvFalse, c.statusBar);
     }
-    // Frames that only damaged values hold.
-    for (const RECT &stored : {RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, RECT{40000, 100, 40600, 600}}) {
+    // Frames no run leaves (damaged values, a side stored as a string)
+    // give the first start's frame; a frame larger than the work area is
+    // shrunk to it, and one too small to use grows where it is.
+    struct Stored {
+        RECT frame;
+        const char *stringSide;
+        std::optional<RECT> expected;
+    };
+    const Stored stored[] = {
+        {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, nullptr, firstStart},
+        {{40000, 100, 40600, 600}, nullptr, firstStart},
+        {{50, 60, 650, 560}, "Left", firstStart},
+        {{screen.left + 40, screen.top + 30, screen.right + 500, screen.bottom + 400}, nullptr, screen},
+        {{screen.left + 200, 50, screen.right + 300, 550}, nullptr, RECT{screen.left, 50, screen.right, 550}},
+        {{100, 80, 130, 95}, nullptr, std::nullopt},
+    };
+    for (const Stored &c : stored) {
         WindowSettings settings;
         settings.hasPlacement = true;
-        settings.normal = stored;
+        settings.normal = c.frame;
         ASSERT_TRUE(SaveWindowSettings(settings));
+        if (c.stringSide) {
+            HKEY key = nullptr;
+            RegOpenKeyExA(HKEY_CURRENT_USER, WindowSettingsKey.c_str(), 0, KEY_SET_VALUE, &key);
+            RegSetValueExA(key, c.stringSide, 0, REG_SZ, reinterpret_cast<const BYTE *>("50"), 3);
+            RegCloseKey(key);
+        }
         KVMAINFORM next;
         RECT frame{};
         GetWindowRect(next.GetHandle(), &frame);
-        EXPECT_EQ(frame.left, firstStart.left);
-        EXPECT_EQ(frame.right - frame.left, firstStart.right - firstStart.left);
+        const RECT expected = c.expected.value_or(RECT{c.frame.left, c.frame.top, frame.right, frame.bottom});
+        EXPECT_EQ(frame.left, expected.left) << c.frame.left;
+        EXPECT_EQ(frame.top, expected.top) << c.frame.left;
+        EXPECT_EQ(frame.right, expected.right) << c.frame.left;
+        EXPECT_EQ(frame.bottom, expected.bottom) << c.frame.left;
+        // Room for the menu bar, three rows of text and the status bar.
+        EXPECT_GE(next.GetClientWidth(), 300) << c.frame.left;
+        EXPECT_GE(next.Memo.GetHeight(), 3 * next.Memo.GetFont()->GetSize()) << c.frame.left;
     }
     // Maximized at the end, maximized when shown at the next start.
     {

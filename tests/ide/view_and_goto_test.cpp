@@ -1,6 +1,9 @@
 // Word wrap, the status bar, Select All and Go To on the real main form.
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "editor_fixture.h"
 #include "goto_form.h"
@@ -86,10 +89,12 @@ TEST_F(ViewTest, WordWrapTogglesTheMemoKeepingTextSelectionAndModifiedFlag)
         SCOPED_TRACE(modified ? "modified" : "unmodified");
         if (modified)
             Type("typed ");
-        Select(3, 9);
+        // Selected from right to left: the caret is at the start.
+        Select(9, 3);
         const DocumentState before = State();
         for (bool wrapping : {true, false}) {
             Command(form.WordWrapItem);
+            EXPECT_EQ(PositionText(), "Ln 1, Col 4");
             EXPECT_EQ(Wraps(), wrapping);
             EXPECT_EQ(form.WordWrapItem.GetChecked() != KvFalse, wrapping);
             const LONG style = GetWindowLongA(form.Memo.GetHandle(), GWL_STYLE);
@@ -139,6 +144,13 @@ TEST_F(ViewTest, StatusBarShowsTheFileLineAndColumnAfterKeysClicksFindAndGoTo)
         SendMessageA(form.Memo.GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
         SendMessageA(form.Memo.GetHandle(), WM_LBUTTONUP, 0, point);
         EXPECT_EQ(PositionText(), "Ln 3, Col 4");
+        // A drag from there to the left: the caret is where the mouse went.
+        const LRESULT left = SendMessageA(form.Memo.GetHandle(), EM_POSFROMCHAR, ThirdLineStart + 1, 0);
+        SendMessageA(form.Memo.GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageA(form.Memo.GetHandle(), WM_MOUSEMOVE, MK_LBUTTON, left);
+        SendMessageA(form.Memo.GetHandle(), WM_LBUTTONUP, 0, left);
+        EXPECT_EQ(Selected(), (Caret{ThirdLineStart + 1, ThirdLineStart + 3}));
+        EXPECT_EQ(PositionText(), "Ln 3, Col 2");
         // Find selects "tail"; the caret is at the selection's end.
         form.SearchText = "tail";
         Select(0, 0);
@@ -159,6 +171,121 @@ TEST_F(ViewTest, StatusBarShowsTheFileLineAndColumnAfterKeysClicksFindAndGoTo)
     EXPECT_EQ(form.Memo.GetHeight() + form.StatusBar.Height(), form.GetClientHeight());
     EXPECT_EQ(PositionText(), "Ln 1, Col 3");
     EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
+}
+
+namespace {
+
+// Lines ended by CR LF and by a lone line feed, a lone carriage return
+// inside the first; the second line wraps in any window.
+const std::string FourLines = "alpha\rbeta\r\n" + std::string(299, 'w') + "z\r\ngamma\ndelta";
+const int32_t SecondLineStart = 12;
+const int32_t ThirdLine = SecondLineStart + 302;
+
+} // namespace
+
+// Real key presses with Shift and Ctrl held: the status bar shows the end of
+// the selection that the keys moved, in the file's lines.
+TEST_F(ViewTest, KeysLeaveTheCaretsLineAndColumnInTheStatusBar)
+{
+    struct Case {
+        const char *keys;
+        int32_t caret;
+        std::vector<std::vector<WORD>> chords;
+        const char *position;
+        // The text afterwards, when the keys change it.
+        std::string text;
+    };
+    const Case cases[] = {
+        {"Shift+Home", 10, {{VK_SHIFT, VK_HOME}}, "Ln 1, Col 1", ""},
+        {"Shift+Left twice", ThirdLine + 5, {{VK_SHIFT, VK_LEFT}, {VK_SHIFT, VK_LEFT}}, "Ln 3, Col 4", ""},
+        {"Shift+Left over a line end", ThirdLine, {{VK_SHIFT, VK_LEFT}}, "Ln 2, Col 301", ""},
+        {"Shift+Left, then Shift+Right past the anchor",
+         4,
+         {{VK_SHIFT, VK_LEFT}, {VK_SHIFT, VK_RIGHT}, {VK_SHIFT, VK_RIGHT}},
+         "Ln 1, Col 6",
+         ""},
+        {"Shift+Ctrl+Home", static_cast<int32_t>(FourLines.size()), {{VK_SHIFT, VK_CONTROL, VK_HOME}},
+         "Ln 1, Col 1", ""},
+        {"Shift+Ctrl+End", 2, {{VK_SHIFT, VK_CONTROL, VK_END}}, "Ln 4, Col 6", ""},
+        {"Ctrl+End after a lone line feed", 0, {{VK_CONTROL, VK_END}}, "Ln 4, Col 6", ""},
+        {"Tab", 5, {{VK_TAB}}, "Ln 1, Col 7", "alpha\t\rbeta" + FourLines.substr(10)},
+        {"Ctrl+I", 0, {{VK_CONTROL, 'I'}}, "Ln 1, Col 2", "\t" + FourLines},
+        {"Ctrl+Tab", 3, {{VK_CONTROL, VK_TAB}}, "Ln 1, Col 4", ""},
+    };
+    Activate(form);
+    for (bool wrapping : {false, true}) {
+        SCOPED_TRACE(wrapping ? "wrapping" : "not wrapping");
+        if (wrapping)
+            Command(form.WordWrapItem);
+        for (const Case &c : cases) {
+            SCOPED_TRACE(c.keys);
+            form.Memo.SetText(FourLines.c_str());
+            form.Memo.SetFocus();
+            Select(c.caret, c.caret);
+            for (const std::vector<WORD> &chord : c.chords)
+                PressKeys(chord);
+            const std::string text = c.text.empty() ? FourLines : c.text;
+            EXPECT_TRUE(PumpUntil([&] { return PositionText() == c.position && State().text == text; }));
+            EXPECT_EQ(PositionText(), c.position);
+            EXPECT_EQ(State().text, text);
+            // The keyboard stays in the memo, the only control that takes it.
+            EXPECT_EQ(GetFocus(), form.Memo.GetHandle());
+        }
+    }
+    EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
+}
+
+namespace {
+
+// The WM_GETTEXT messages sent to a window of this thread while the hook
+// is set.
+HWND CountedWindow = nullptr;
+int TextRequests = 0;
+
+LRESULT CALLBACK CountTextRequests(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto *message = reinterpret_cast<const CWPSTRUCT *>(lParam);
+    if (code == HC_ACTION && message->hwnd == CountedWindow && message->message == WM_GETTEXT)
+        ++TextRequests;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+} // namespace
+
+// Typing and moving around nearby ask the control only for rows: the text
+// is not copied on every key, wrapping or not.
+TEST_F(ViewTest, TypingAndMovingNearbyKeepTheLineCountWithoutCopyingTheText)
+{
+    std::string text;
+    for (int line = 1; line <= 200; ++line)
+        text += "line " + std::to_string(line) + (line % 7 == 0 ? " " + std::string(400, 'v') : "") + "\r\n";
+    for (bool wrapping : {false, true}) {
+        SCOPED_TRACE(wrapping ? "wrapping" : "not wrapping");
+        if (wrapping)
+            Command(form.WordWrapItem);
+        form.Memo.SetText(text.c_str());
+        // The first look at the end counts the lines; from there on no copy.
+        Select(static_cast<int32_t>(text.size()), static_cast<int32_t>(text.size()));
+        EXPECT_EQ(PositionText(), "Ln 201, Col 1");
+        CountedWindow = form.Memo.GetHandle();
+        TextRequests = 0;
+        HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, CountTextRequests, nullptr, GetCurrentThreadId());
+        Type("typed");
+        EXPECT_EQ(PositionText(), "Ln 201, Col 6");
+        Type("\r");
+        EXPECT_EQ(PositionText(), "Ln 202, Col 1");
+        // Backspace at a line's start joins it to the line before.
+        Type("x\b\b");
+        EXPECT_EQ(PositionText(), "Ln 201, Col 6");
+        // Up to the last row of a long line, to its end.
+        for (UINT key : {VK_UP, VK_UP, VK_UP, VK_UP, VK_UP, VK_END}) {
+            SendMessageA(form.Memo.GetHandle(), WM_KEYDOWN, key, 0);
+            SendMessageA(form.Memo.GetHandle(), WM_KEYUP, key, 0xC0000001);
+        }
+        EXPECT_EQ(PositionText(), "Ln 196, Col 410");
+        UnhookWindowsHookEx(hook);
+        EXPECT_EQ(TextRequests, 0);
+    }
 }
 
 TEST_F(ViewTest, GoToMovesToALineStartOrTheLastLineAndRefusesWhatIsNoLineNumber)
@@ -190,4 +317,23 @@ TEST_F(ViewTest, GoToMovesToALineStartOrTheLastLineAndRefusesWhatIsNoLineNumber)
     Command(form.SelectAllItem);
     EXPECT_EQ(Selected(), (Caret{0, static_cast<int32_t>(ThreeLines.size())}));
     EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
+}
+
+// The hourglass while a file is read into the memo and while the memo is
+// made anew (as the memo sees it in the middle of the work), the cursor
+// from before afterwards.
+TEST_F(ViewTest, OpeningAndWordWrapShowTheWaitCursorWhileTheyWork)
+{
+    scratch.Put("doc.kvo", "some text");
+    std::vector<HCURSOR> seen;
+    form.Memo.CaretMoved = [&] { seen.push_back(GetCursor()); };
+    const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    for (const std::function<void()> &command : {std::function<void()>([&] { form.OpenNamedFile(Path("doc.kvo").c_str()); }),
+                                                 std::function<void()>([&] { Command(form.WordWrapItem); })}) {
+        SetCursor(arrow);
+        seen.clear();
+        command();
+        EXPECT_NE(std::find(seen.begin(), seen.end(), LoadCursorA(nullptr, IDC_WAIT)), seen.end());
+        EXPECT_EQ(GetCursor(), arrow);
+    }
 }
