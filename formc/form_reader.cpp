@@ -22,6 +22,7 @@ class FormReading {
             if (lineNumber == INT32_MAX)
                 return FormError{FormMessage::TooManyLines, 0};
             ++lineNumber;
+            visitor.NextLine(lineNumber, reader.LineStart());
             if (const char *message = Read(TrimBlanks(line)))
                 return FormError{message, lineNumber};
             if (std::optional<FormError> failure = visitor.Failure())

@@ -5,6 +5,7 @@
 // it, the editor's preview builds windows.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -18,6 +19,9 @@ class FormVisitor {
   public:
     virtual ~FormVisitor() = default;
 
+    // Told where each line begins (its number, and its offset from where
+    // the reading started) before the calls about that line.
+    virtual void NextLine(int32_t /*number*/, size_t /*start*/) {}
     virtual void PassThrough(std::string_view line) = 0;
     virtual void FormOpened(std::string_view name) = 0;
     // `declaration` is the whole trimmed line; the nesting holds the control

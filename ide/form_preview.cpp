@@ -2,16 +2,13 @@
 
 #include <optional>
 
+#include "form_outline.h"
 #include "form_reader.h"
 #include "kvmemorystream.h"
 #include "preview_builder.h"
 #include "win32_api.h"
 
 namespace {
-
-// A text of comments and blank lines is a valid form file, but holds
-// nothing to show.
-constexpr const char *NoFormMessage = "no form declaration";
 
 // The frame the window has when it is neither minimised nor maximised (in
 // the coordinates of the window placement, which the next preview is given
@@ -83,7 +80,7 @@ PreviewReport FormPreview::Show(const KVSTRING &text, const EventTable &events)
     PreviewReport report;
     std::optional<FormError> error = ReadForm(input, events, builder);
     if (!error && !builder.FormSeen())
-        error = FormError{NoFormMessage, 0};
+        error = FormError{NoFormDeclaration, 0};
     if (error) {
         report.error = error->message;
         report.errorLine = error->line;
