@@ -67,6 +67,13 @@ KVFORM::~KVFORM()
         loop->formDeleted = true;
         loop->result = ModalResult;
     }
+    // The capture taken when the button went down would outlive the form in
+    // its window, which may stay, and keep every click of the program. The
+    // window leaves the registry first: the release notifies it.
+    if (Pressed && Handle && Lazy::GetCapture() == Handle) {
+        KVCONTROL::Unregister();
+        Lazy::ReleaseCapture();
+    }
 }
 
 LRESULT KVFORM::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -26,7 +26,8 @@ class KVFORM : public KVCONTROL {
     // Creates the hidden 400 x 300 window with an empty caption at the
     // system's default position and fires eCreate.
     KVFORM();
-    // Leaves the window alone; a modal loop running for the form ends, and
+    // Leaves the window alone but releases the mouse capture that the form
+    // took for a press; a modal loop running for the form ends, and
     // ShowModal answers the ModalResult the form had.
     ~KVFORM() override;
 
