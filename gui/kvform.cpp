@@ -230,22 +230,27 @@ void KVFORM::Show()
     const ControlRef self(this);
     SetVisible(KvTrue);
     if (self.Get() && Lazy::GetActiveWindow() == Handle)
-        FocusFirstControl();
+        RestoreFocus();
 }
 
-void KVFORM::FocusFirstControl()
+void KVFORM::RestoreFocus()
 {
-    HWND focused = Lazy::GetFocus();
-    if (focused != Handle) {
-        for (KVCONTROL *control = FindControl(focused); control; control = control->GetParent()) {
-            if (control == this)
-                return;
-        }
-    }
-    if (KVCONTROL *first = FirstTabStop())
-        first->SetFocus();
+    if (HasFocusedControl())
+        return;
+    if (KVCONTROL *target = FocusTarget())
+        target->SetFocus();
     else
         Lazy::SetFocus(Handle);
+}
+
+void KVFORM::RememberFocus(KVCONTROL &control) { LastFocused = &control; }
+
+KVCONTROL *KVFORM::FocusTarget()
+{
+    KVCONTROL *last = LastFocused.Get();
+    if (last && last != this && Contains(last) && last->TakesTabFocus())
+        return last;
+    return FirstTabStop();
 }
 
 // Every step may run handlers that delete the form; the loop's state, which

@@ -54,8 +54,8 @@ class KVFORM : public KVCONTROL {
     virtual int32_t GetWindowState();
     // Destroys the window.
     virtual void Close();
-    // Shows the form; when it is then the active window, its first control
-    // that takes the focus has it (unless one of its controls has it).
+    // Shows the form; when it is then the active window, FocusTarget has the
+    // focus (unless one of its controls has it).
     virtual void Show();
     // Shows the form with every other form disabled and pumps messages
     // until the window is destroyed, then enables again the forms it
@@ -97,6 +97,15 @@ class KVFORM : public KVCONTROL {
     // default button leaves Enter alone.
     bool UseDialogKey(uint32_t keyCode, KVCONTROL &focused);
 
+    // A control inside the form has gained the focus: the form gives it
+    // back whenever the form itself gets the focus (activated again after a
+    // message box, a modal form or another window).
+    void RememberFocus(KVCONTROL &control);
+    // Where the focus that the form gets goes: the control that had it last
+    // while it still exists, is inside the form, visible and enabled; else
+    // the first control that takes the focus; null for none.
+    KVCONTROL *FocusTarget();
+
   protected:
     bool InClientArea(LPARAM position);
 
@@ -119,11 +128,12 @@ class KVFORM : public KVCONTROL {
         int32_t result = 0;
     };
 
-    // The focus goes to the first control that takes it, unless a control of
-    // the form has it.
-    void FocusFirstControl();
+    // The focus goes to FocusTarget, or to the form itself when there is
+    // none, unless a control of the form has it.
+    void RestoreFocus();
 
     ModalLoopState *ModalLoop = nullptr;
     ControlRef DefaultButton;
     ControlRef ShortcutForm;
+    ControlRef LastFocused;
 };
