@@ -1,5 +1,7 @@
 #include "kvbutton.h"
 
+#include "kvform.h"
+
 namespace {
 
 constexpr DWORD ButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_MULTILINE;
@@ -24,6 +26,25 @@ LRESULT KVBUTTON::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         FireIfRegistered(self, eClick);
     }
     return result;
+}
+
+void KVBUTTON::SetParent(KVCONTROL *parent)
+{
+    const ControlRef self(this);
+    KVCONTROL::SetParent(parent);
+    if (self.Get())
+        UpdateDefaultLook();
+}
+
+void KVBUTTON::UpdateDefaultLook()
+{
+    auto *form = dynamic_cast<KVFORM *>(EnclosingForm());
+    const bool isDefault = form && form->GetDefaultButton() == this;
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(Handle, GWL_STYLE));
+    if (isDefault == ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON))
+        return;
+    const DWORD type = isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    Lazy::SendMessageA(Handle, BM_SETSTYLE, (style & 0xFFFF & ~BS_TYPEMASK) | type, TRUE);
 }
 
 void KVBUTTON::CreateWnd(HWND parent) { CreateHandle(parent, "button", 75, 25, ButtonStyle, 0); }

@@ -19,6 +19,8 @@ class KVBUTTON : public KVCONTROL {
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CreateWnd(HWND parent) override;
     KvBool IsA(const KVSTRING &className) override;
+    // Also draws the button as its new form's default button, or not.
+    void SetParent(KVCONTROL *parent) override;
 
     // The check state (BST_ values).
     virtual void SetState(int32_t state);
@@ -29,6 +31,10 @@ class KVBUTTON : public KVCONTROL {
     virtual int32_t GetValue();
     virtual KvBool GetPushLike();
     virtual KvBool GetFlat();
+
+    // Draws the button as the default push button exactly while it is its
+    // form's default button; the other style bits stay.
+    void UpdateDefaultLook();
 };
 
 class KVLABEL : public KVCONTROL {

@@ -70,26 +70,14 @@ KVCONTROL *KVCONTROL::EnclosingForm()
     return nullptr;
 }
 
-// A hidden form gets the focus for its first control when it is shown:
-// focusing a control here would make the hidden form the active window.
 void KVCONTROL::AddChild(KVCONTROL *child)
 {
     child->NextSibling = nullptr;
     child->InParentList = true;
-    if (!FirstChild) {
-        FirstChild = child;
-        if (!Lazy::IsWindowVisible(Handle))
-            return;
-        HWND active = Lazy::GetActiveWindow();
-        child->SetFocus();
-        if (active)
-            Lazy::SetActiveWindow(active);
-        return;
-    }
-    KVCONTROL *last = FirstChild;
-    while (last->NextSibling)
-        last = last->NextSibling;
-    last->NextSibling = child;
+    KVCONTROL **link = &FirstChild;
+    while (*link)
+        link = &(*link)->NextSibling;
+    *link = child;
 }
 
 void KVCONTROL::RemoveChild(KVCONTROL *child)
@@ -147,6 +135,21 @@ void KVCONTROL::CreateWnd(HWND) {}
 bool KVCONTROL::TakesTabFocus()
 {
     return TabStop && Handle && HasStyle(WS_VISIBLE) && !HasStyle(WS_DISABLED);
+}
+
+bool KVCONTROL::Contains(KVCONTROL *control)
+{
+    for (; control; control = control->GetParent()) {
+        if (control == this)
+            return true;
+    }
+    return false;
+}
+
+bool KVCONTROL::HasFocusedControl()
+{
+    KVCONTROL *focused = FindControl(Lazy::GetFocus());
+    return focused && focused != this && Contains(focused);
 }
 
 KVCONTROL *KVCONTROL::FirstTabStop()
@@ -270,6 +273,20 @@ void KVCONTROL::SetParent(KVCONTROL *parent)
     parent->AddChild(this);
     if (parent->GetHandle())
         Lazy::SetParent(Handle, parent->GetHandle());
+    TakeFocusIfFormHasNone();
+}
+
+// Focusing a control of another form would activate that form, and giving
+// the activation back would move the user's focus: only the active form's
+// controls take it, and only from the form itself. Focus handlers may
+// delete this control: nothing follows.
+void KVCONTROL::TakeFocusIfFormHasNone()
+{
+    KVCONTROL *form = EnclosingForm();
+    if (!form || form->GetHandle() != Lazy::GetActiveWindow() || !TakesTabFocus() ||
+        form->HasFocusedControl())
+        return;
+    SetFocus();
 }
 
 void KVCONTROL::Reparent(KVCONTROL *parent) { SetParent(parent); }

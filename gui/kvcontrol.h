@@ -32,7 +32,7 @@ class KVCONTROL {
     virtual void Fire(KvEvent &event);
     virtual void Register();
     virtual void Unregister();
-    // The first child added gets the focus; the active window stays active.
+    // Appends the child to the children (SetParent decides on the focus).
     virtual void AddChild(KVCONTROL *child);
     virtual void RemoveChild(KVCONTROL *child);
     virtual KvBool HasStyle(LONG_PTR mask);
@@ -65,7 +65,9 @@ class KVCONTROL {
     virtual LRESULT OnKillFocus();
     virtual void OnCreate();
     // The Parent property: moves this control into the new parent's
-    // children, creating the window on first assignment.
+    // children, creating the window on first assignment. The focus and the
+    // active window stay, unless the control joins the active form while
+    // nothing in it has the focus: then the control takes it when it can.
     virtual void SetParent(KVCONTROL *parent);
     virtual void Reparent(KVCONTROL *parent);
     virtual void SetLeft(int32_t left);
@@ -113,6 +115,10 @@ class KVCONTROL {
 
     // The next control of the registry, for walks of all registered controls.
     KVCONTROL *NextInRegistry() const { return NextControl; }
+    // Whether the control is this one or lies inside it.
+    bool Contains(KVCONTROL *control);
+    // Whether the control takes the focus when Tab navigation reaches it.
+    virtual bool TakesTabFocus();
 
     // The message a control is processing, with its parameters; 0 once
     // default processing has run. The window procedure keeps it across
@@ -135,8 +141,8 @@ class KVCONTROL {
     RECT ClientRect();
     // Puts a subclassed window's own procedure back in place.
     void RestoreWindowProc();
-    // Whether the control takes the focus when Tab navigation reaches it.
-    virtual bool TakesTabFocus();
+    // Whether a control inside this one (not this one itself) has the focus.
+    bool HasFocusedControl();
     // The first child that takes the focus when Tab navigation reaches it.
     KVCONTROL *FirstTabStop();
     // The nearest form around this control, or null.
@@ -172,6 +178,9 @@ class KVCONTROL {
     // parent, when deleted, cannot clear that pointer: it is not followed.
     bool InParentList = false;
     static uint64_t TakeControlSerial();
+    // A control that joined the active form takes the focus when nothing in
+    // that form has it.
+    void TakeFocusIfFormHasNone();
 };
 
 // Head of the list of registered controls: the only way from a window to

@@ -1,7 +1,5 @@
 #include "kvform.h"
 
-#include <algorithm>
-
 #include "app_instance.h"
 #include "kvbutton.h"
 #include "message_loop.h"
@@ -14,15 +12,6 @@ void Reactivate(HWND window)
 {
     if (window)
         Lazy::SetActiveWindow(window);
-}
-
-// Gives the button another type (push button or default push button), which
-// redraws it; the other style bits stay.
-void SetButtonType(KVBUTTON &button, DWORD type)
-{
-    HWND window = button.GetHandle();
-    const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
-    Lazy::SendMessageA(window, BM_SETSTYLE, (style & 0xFFFF & ~BS_TYPEMASK) | type, TRUE);
 }
 
 // A push button, plain or default, as against a check box or a radio button.
@@ -39,6 +28,8 @@ bool TakesReturn(KVCONTROL &control)
 }
 
 } // namespace
+
+KVFORM::ModalLoopState *KVFORM::InnermostLoop = nullptr;
 
 KVFORM::KVFORM()
 {
@@ -63,9 +54,18 @@ KVFORM::KVFORM()
 
 KVFORM::~KVFORM()
 {
-    for (ModalLoopState *loop = ModalLoop; loop; loop = loop->enclosing) {
-        loop->formDeleted = true;
-        loop->result = ModalResult;
+    for (ModalLoopState *loop = InnermostLoop; loop; loop = loop->outer) {
+        if (loop->form == this) {
+            loop->form = nullptr;
+            loop->result = ModalResult;
+        }
+    }
+    // The capture taken when the button went down would outlive the form in
+    // its window, which may stay, and keep every click of the program. The
+    // window leaves the registry first: the release notifies it.
+    if (Pressed && Handle && Lazy::GetCapture() == Handle) {
+        KVCONTROL::Unregister();
+        Lazy::ReleaseCapture();
     }
 }
 
@@ -223,47 +223,52 @@ void KVFORM::Show()
     const ControlRef self(this);
     SetVisible(KvTrue);
     if (self.Get() && Lazy::GetActiveWindow() == Handle)
-        FocusFirstControl();
+        RestoreFocus();
 }
 
-void KVFORM::FocusFirstControl()
+void KVFORM::RestoreFocus()
 {
-    HWND focused = Lazy::GetFocus();
-    if (focused != Handle) {
-        for (KVCONTROL *control = FindControl(focused); control; control = control->GetParent()) {
-            if (control == this)
-                return;
-        }
-    }
-    if (KVCONTROL *first = FirstTabStop())
-        first->SetFocus();
+    if (HasFocusedControl())
+        return;
+    if (KVCONTROL *target = FocusTarget())
+        target->SetFocus();
     else
         Lazy::SetFocus(Handle);
 }
 
+void KVFORM::RememberFocus(KVCONTROL &control) { LastFocused = &control; }
+
+KVCONTROL *KVFORM::FocusTarget()
+{
+    KVCONTROL *last = LastFocused.Get();
+    if (last && last != this && Contains(last) && last->TakesTabFocus())
+        return last;
+    return FirstTabStop();
+}
+
 // Every step may run handlers that delete the form; the loop's state, which
-// the destructor marks, lives here.
+// the destructor marks, lives here. Whether Escape closes the form is decided
+// once: loops nest, so the loops around this one stay until it ends.
 int32_t KVFORM::ShowModal()
 {
-    ModalLoopState loop{ModalLoop};
-    ModalLoop = &loop;
+    ModalLoopState loop{this, InnermostLoop};
+    for (const ModalLoopState *outer = loop.outer; outer; outer = outer->outer) {
+        if (outer->form != this)
+            loop.closedByEscape = true;
+    }
+    InnermostLoop = &loop;
     HWND active = Lazy::GetActiveWindow();
     const DisabledForms disabled = DisableForms(this);
-    loop.inFrontOfWindow = std::any_of(disabled.begin(), disabled.end(), [](const DisabledForm &entry) {
-        return Lazy::IsWindowVisible(entry.window) != FALSE;
-    });
-    if (!loop.formDeleted)
+    if (loop.form)
         SetEnabled(KvTrue);
-    if (!loop.formDeleted)
+    if (loop.form)
         Show();
-    while (!loop.formDeleted && Handle && Lazy::IsWindow(Handle))
+    while (loop.form && Handle && Lazy::IsWindow(Handle))
         PumpMessage();
+    InnermostLoop = loop.outer;
     RestoreForms(disabled);
     Reactivate(active);
-    if (loop.formDeleted)
-        return loop.result;
-    ModalLoop = loop.enclosing;
-    return ModalResult;
+    return loop.form ? ModalResult : loop.result;
 }
 
 void KVFORM::Hide() { SetVisible(KvFalse); }
@@ -286,16 +291,20 @@ LRESULT KVFORM::OnEndSession(KvBool) { return 0; }
 
 void KVFORM::SetDefaultButton(KVBUTTON *button)
 {
-    if (KVBUTTON *previous = GetDefaultButton())
-        SetButtonType(*previous, BS_PUSHBUTTON);
+    KVBUTTON *previous = GetDefaultButton();
     DefaultButton = button;
+    if (previous && previous != button)
+        previous->UpdateDefaultLook();
     if (button)
-        SetButtonType(*button, BS_DEFPUSHBUTTON);
+        button->UpdateDefaultLook();
 }
 
+// As the system's dialogs do, the default button is looked for among the
+// form's own controls.
 KVBUTTON *KVFORM::GetDefaultButton()
 {
-    return static_cast<KVBUTTON *>(DefaultButton.Get());
+    KVCONTROL *button = DefaultButton.Get();
+    return button && Contains(button) ? static_cast<KVBUTTON *>(button) : nullptr;
 }
 
 void KVFORM::SetShortcutForm(KVFORM *form) { ShortcutForm = form; }
@@ -307,7 +316,10 @@ KVFORM *KVFORM::GetShortcutForm() { return static_cast<KVFORM *>(ShortcutForm.Ge
 bool KVFORM::UseDialogKey(uint32_t keyCode, KVCONTROL &focused)
 {
     if (keyCode == VK_ESCAPE) {
-        if (!ModalLoop || !ModalLoop->inFrontOfWindow)
+        const ModalLoopState *loop = InnermostLoop;
+        while (loop && loop->form != this)
+            loop = loop->outer;
+        if (!loop || !loop->closedByEscape)
             return false;
         Lazy::SendMessageA(Handle, WM_CLOSE, 0, 0);
         return true;

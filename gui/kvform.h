@@ -26,7 +26,8 @@ class KVFORM : public KVCONTROL {
     // Creates the hidden 400 x 300 window with an empty caption at the
     // system's default position and fires eCreate.
     KVFORM();
-    // Leaves the window alone; a modal loop running for the form ends, and
+    // Leaves the window alone but releases the mouse capture that the form
+    // took for a press; a modal loop running for the form ends, and
     // ShowModal answers the ModalResult the form had.
     ~KVFORM() override;
 
@@ -53,15 +54,15 @@ class KVFORM : public KVCONTROL {
     virtual int32_t GetWindowState();
     // Destroys the window.
     virtual void Close();
-    // Shows the form; when it is then the active window, its first control
-    // that takes the focus has it (unless one of its controls has it).
+    // Shows the form; when it is then the active window, FocusTarget has the
+    // focus (unless one of its controls has it).
     virtual void Show();
     // Shows the form with every other form disabled and pumps messages
     // until the window is destroyed, then enables again the forms it
     // disabled; answers ModalResult. Escape closes the form, as its close
-    // box does, when the loop disabled a visible form (a dialog in front of
-    // its window); the program's main form, whose modal loop is the
-    // program's message loop, is never closed by Escape.
+    // box does, when the loop runs inside another form's modal loop (a
+    // dialog in front of the window that opened it); the form of the
+    // outermost loop, the program's message loop, is never closed by Escape.
     virtual int32_t ShowModal();
     virtual void Hide();
     virtual KVFORM *GetForm();
@@ -75,9 +76,11 @@ class KVFORM : public KVCONTROL {
     // this returns); by default the form lets that happen.
     virtual LRESULT OnEndSession(KvBool ending);
     // The button that Enter presses, drawn as the default push button; null
-    // for none. The button has its window (a parent) already.
+    // for none. The button has its window (a parent) already. Only a button
+    // inside the form counts: one of another form, or one moved out of the
+    // form, is not the default there (nor drawn as such) until it is back.
     virtual void SetDefaultButton(KVBUTTON *button);
-    // Null when there is none or the button is gone.
+    // Null when there is none, the button is gone or is not inside the form.
     virtual KVBUTTON *GetDefaultButton();
     // The form whose menu shortcuts act while the keyboard is in this one,
     // in place of this form's own (a tool window that lends the keys to the
@@ -96,6 +99,15 @@ class KVFORM : public KVCONTROL {
     // default button leaves Enter alone.
     bool UseDialogKey(uint32_t keyCode, KVCONTROL &focused);
 
+    // A control inside the form has gained the focus: the form gives it
+    // back whenever the form itself gets the focus (activated again after a
+    // message box, a modal form or another window).
+    void RememberFocus(KVCONTROL &control);
+    // Where the focus that the form gets goes: the control that had it last
+    // while it still exists, is inside the form, visible and enabled; else
+    // the first control that takes the focus; null for none.
+    KVCONTROL *FocusTarget();
+
   protected:
     bool InClientArea(LPARAM position);
 
@@ -107,22 +119,23 @@ class KVFORM : public KVCONTROL {
     KvBool Pressed = KvFalse;
 
   private:
-    // A modal loop running for this form; a loop of the same form further
-    // out is `enclosing`.
+    // A running modal loop; the loop it runs inside is `outer`.
     struct ModalLoopState {
-        ModalLoopState *enclosing;
-        // The loop disabled a visible form: Escape closes this one.
-        bool inFrontOfWindow = false;
-        // Set by the destructor, with the form's last ModalResult.
-        bool formDeleted = false;
+        // Null once the destructor has stored the form's last ModalResult.
+        KVFORM *form;
+        ModalLoopState *outer;
+        // The loop runs inside another form's: Escape closes this one.
+        bool closedByEscape = false;
         int32_t result = 0;
     };
+    // The innermost of the modal loops of all forms.
+    static ModalLoopState *InnermostLoop;
 
-    // The focus goes to the first control that takes it, unless a control of
-    // the form has it.
-    void FocusFirstControl();
+    // The focus goes to FocusTarget, or to the form itself when there is
+    // none, unless a control of the form has it.
+    void RestoreFocus();
 
-    ModalLoopState *ModalLoop = nullptr;
     ControlRef DefaultButton;
     ControlRef ShortcutForm;
+    ControlRef LastFocused;
 };

@@ -16,13 +16,43 @@ KVMENUITEM *LastListedItem = nullptr;
 // WM_COMMAND and accelerator records carry 16 bits.
 constexpr uint32_t LastCommandID = 0xFFFF;
 
+// Identifiers of deleted items while a command may still name one: a chosen
+// menu item's command is posted, and an item that took the identifier
+// meanwhile would receive it. Made at first use and never freed: items with
+// static storage may be made or deleted while the program starts or ends.
+struct WaitingIDs {
+    std::vector<bool> ids = std::vector<bool>(LastCommandID + 1);
+    bool any = false;
+};
+
+WaitingIDs &Waiting()
+{
+    static WaitingIDs *const waiting = new WaitingIDs;
+    return *waiting;
+}
+
+// With no command in the queue, none names a deleted item. (Looking at the
+// queue handles what other programs send meanwhile, as any wait does.)
+void FreeWaitingIDsUnlessACommandIsQueued()
+{
+    WaitingIDs &waiting = Waiting();
+    MSG queued;
+    if (!waiting.any || Lazy::PeekMessageA(&queued, nullptr, WM_COMMAND, WM_COMMAND,
+                                           PM_NOREMOVE | PM_NOYIELD | PM_QS_POSTMESSAGE))
+        return;
+    waiting.ids.assign(LastCommandID + 1, false);
+    waiting.any = false;
+}
+
 // The counter's next value; past the last one, the lowest identifier that
-// no living item holds, or 0 when every one is held.
+// no living item holds and no queued command may name, or 0 when there is
+// none.
 uint32_t TakeCommandID()
 {
     if (NextCommandID <= LastCommandID)
         return NextCommandID++;
-    std::vector<bool> held(LastCommandID + 1);
+    FreeWaitingIDsUnlessACommandIsQueued();
+    std::vector<bool> held = Waiting().ids;
     for (KVMENUITEM *item = MenuItemList; item; item = item->NextInList())
         held[item->GetID()] = true;
     for (uint32_t id = 1; id <= LastCommandID; ++id) {
@@ -184,6 +214,8 @@ KVMENUITEM::KVMENUITEM() : CommandID(TakeCommandID()), ItemInfo()
 
 KVMENUITEM::~KVMENUITEM()
 {
+    Waiting().ids[CommandID] = true;
+    Waiting().any = true;
     if (ParentMenu)
         ParentMenu->RemoveItem(this);
     KVMENUITEM *previous = nullptr;

@@ -164,7 +164,9 @@ class KVMENUITEM : public KVPOPUP {
 // The command identifier of the next item: 1 at program start, then 2, 3,
 // ... in construction order up to 65535, the last one that WM_COMMAND
 // carries. Past it, each new item takes the lowest identifier that no living
-// item holds (0, which no command chooses, when all are held).
+// item holds and that no command in the queue may name: a deleted item's
+// identifier waits while any WM_COMMAND is queued (0, which no command
+// chooses, when every identifier is held or waits).
 extern uint32_t NextCommandID;
 // Head of the list of all existing items, in construction order.
 extern KVMENUITEM *MenuItemList;

@@ -3,6 +3,7 @@
 #include "dialog_keys.h"
 #include "dispatch_hooks.h"
 #include "kvcontrol.h"
+#include "kvform.h"
 #include "window_class.h"
 
 IdentifierHandler MenuCommandHandler = nullptr;
@@ -137,10 +138,12 @@ LRESULT KVCONTROL::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return HookThenFire(*this, KvKeyEvent(eKeyUp, wParam),
                             [this](KvKeyEvent &e) { return OnKeyUp(e.Key, e.KeyCode); });
     case WM_SETFOCUS: {
-        // Passing the focus on runs the focus handlers of other controls.
+        // Passing the focus on runs the focus handlers of other controls. A
+        // form gives it to the control that had it last.
         if (IsContainer) {
-            if (KVCONTROL *first = FirstTabStop())
-                first->SetFocus();
+            auto *form = dynamic_cast<KVFORM *>(this);
+            if (KVCONTROL *target = form ? form->FocusTarget() : FirstTabStop())
+                target->SetFocus();
         } else if (!TabStop) {
             FocusNext();
         }
@@ -149,6 +152,9 @@ LRESULT KVCONTROL::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         // A control that passed the focus on has not gained it.
         if (Lazy::GetFocus() != Handle)
             return DefaultHandler();
+        auto *form = dynamic_cast<KVFORM *>(EnclosingForm());
+        if (form && form != this)
+            form->RememberFocus(*this);
         return HookThenFire(*this, KvEvent(eGotFocus), [this](KvEvent &) { return OnSetFocus(); });
     }
     case WM_KILLFOCUS:

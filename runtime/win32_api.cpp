@@ -19,6 +19,7 @@ BOUND_FUNCTION(Kernel32, GetTickCount);
 BOUND_FUNCTION(User32, TranslateMessage);
 BOUND_FUNCTION(User32, DispatchMessageA);
 BOUND_FUNCTION(User32, GetMessageA);
+BOUND_FUNCTION(User32, PeekMessageA);
 BOUND_FUNCTION(User32, PostQuitMessage);
 BOUND_FUNCTION(User32, SetWindowPos);
 BOUND_FUNCTION(User32, GetWindowRect);
@@ -119,6 +120,10 @@ LRESULT Lazy::DispatchMessageA(const MSG *message) { return DispatchMessageAFunc
 BOOL Lazy::GetMessageA(LPMSG message, HWND window, UINT first, UINT last)
 {
     return GetMessageAFunction.Get()(message, window, first, last);
+}
+BOOL Lazy::PeekMessageA(LPMSG message, HWND window, UINT first, UINT last, UINT remove)
+{
+    return PeekMessageAFunction.Get()(message, window, first, last, remove);
 }
 void Lazy::PostQuitMessage(int exitCode) { PostQuitMessageFunction.Get()(exitCode); }
 BOOL Lazy::SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags)

@@ -18,6 +18,7 @@ DWORD GetTickCount();
 BOOL TranslateMessage(const MSG *message);
 LRESULT DispatchMessageA(const MSG *message);
 BOOL GetMessageA(LPMSG message, HWND window, UINT first, UINT last);
+BOOL PeekMessageA(LPMSG message, HWND window, UINT first, UINT last, UINT remove);
 void PostQuitMessage(int exitCode);
 BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags);
 BOOL GetWindowRect(HWND window, LPRECT rect);

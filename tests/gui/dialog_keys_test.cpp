@@ -1,5 +1,6 @@
-// Enter and Escape in forms, as in Windows dialogs: the default button, the
-// focused button, a memo that types Enter, and Escape in a modal dialog.
+// Enter and Escape in forms, as in Windows dialogs: the default button (one
+// of the form's own), the focused button, a memo that types Enter, and
+// Escape in a dialog whose modal loop runs inside another form's.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -38,11 +39,20 @@ class DialogForm : public RecorderForm {
 
 enum class Focus { Edit, Memo, Other, Check };
 
+// The dialog's default button: none, `ok`, `ok` moved into the other form,
+// or a button of the other form.
+enum class Default { None, Ok, OkMoved, OthersButton };
+
+// What runs around the dialog's modal loop: nothing, the other form's modal
+// loop (the dialog is in front of it), or the other form shown as a splash
+// that stays up or is closed before the key comes.
+enum class Around { Nothing, OthersLoop, Splash, SplashClosed };
+
 struct KeyCase {
     const char *name;
-    bool withDefault; // `ok` is the default button
-    bool overMain;    // shown modally in front of a visible main form
-    bool takeEscape;  // the eKeyDown handler takes Escape
+    Default defaultButton;
+    Around around;
+    bool takeEscape; // the eKeyDown handler takes Escape
     Focus focus;
     WORD key;
     // What follows: the button clicked (null for none), whether the dialog
@@ -53,24 +63,36 @@ struct KeyCase {
 };
 
 const KeyCase KeyCases[] = {
-    {"Enter in an edit presses the default button", true, true, false, Focus::Edit, VK_RETURN, "ok", false,
-     false},
-    {"Enter in a memo is a line break", true, true, false, Focus::Memo, VK_RETURN, nullptr, false, true},
-    {"Enter on a button presses it", true, true, false, Focus::Other, VK_RETURN, "other", false, false},
-    {"Enter on a check box presses the default button", true, true, false, Focus::Check, VK_RETURN, "ok",
-     false, false},
-    {"without a default button Enter presses nothing", false, true, false, Focus::Edit, VK_RETURN, nullptr,
-     false, false},
-    {"without a default button the memo still types Enter", false, true, false, Focus::Memo, VK_RETURN,
+    {"Enter in an edit presses the default button", Default::Ok, Around::OthersLoop, false, Focus::Edit,
+     VK_RETURN, "ok", false, false},
+    {"Enter in a memo is a line break", Default::Ok, Around::OthersLoop, false, Focus::Memo, VK_RETURN,
      nullptr, false, true},
-    {"Escape closes the dialog", true, true, false, Focus::Edit, VK_ESCAPE, nullptr, true, false},
-    {"Escape closes a dialog without a default button", false, true, false, Focus::Memo, VK_ESCAPE, nullptr,
+    {"Enter on a button presses it", Default::Ok, Around::OthersLoop, false, Focus::Other, VK_RETURN, "other",
+     false, false},
+    {"Enter on a check box presses the default button", Default::Ok, Around::OthersLoop, false, Focus::Check,
+     VK_RETURN, "ok", false, false},
+    {"without a default button Enter presses nothing", Default::None, Around::OthersLoop, false, Focus::Edit,
+     VK_RETURN, nullptr, false, false},
+    {"without a default button the memo still types Enter", Default::None, Around::OthersLoop, false,
+     Focus::Memo, VK_RETURN, nullptr, false, true},
+    {"a default button moved into another form is not pressed", Default::OkMoved, Around::OthersLoop, false,
+     Focus::Edit, VK_RETURN, nullptr, false, false},
+    {"another form's button is no default button", Default::OthersButton, Around::OthersLoop, false,
+     Focus::Edit, VK_RETURN, nullptr, false, false},
+    {"Escape closes the dialog", Default::Ok, Around::OthersLoop, false, Focus::Edit, VK_ESCAPE, nullptr,
      true, false},
-    {"Escape taken by the handler leaves the dialog", true, true, true, Focus::Edit, VK_ESCAPE, nullptr,
+    {"Escape closes a dialog without a default button", Default::None, Around::OthersLoop, false, Focus::Memo,
+     VK_ESCAPE, nullptr, true, false},
+    {"Escape taken by the handler leaves the dialog", Default::Ok, Around::OthersLoop, true, Focus::Edit,
+     VK_ESCAPE, nullptr, false, false},
+    {"Escape leaves the main form", Default::Ok, Around::Nothing, false, Focus::Edit, VK_ESCAPE, nullptr,
      false, false},
-    {"Escape leaves the main form", true, false, false, Focus::Edit, VK_ESCAPE, nullptr, false, false},
-    {"Enter in the main form presses its default button", true, false, false, Focus::Edit, VK_RETURN, "ok",
-     false, false},
+    {"Escape leaves the main form shown after a splash", Default::Ok, Around::Splash, false, Focus::Edit,
+     VK_ESCAPE, nullptr, false, false},
+    {"Escape leaves the main form after its splash closed", Default::None, Around::SplashClosed, false,
+     Focus::Edit, VK_ESCAPE, nullptr, false, false},
+    {"Enter in the main form presses its default button", Default::Ok, Around::Nothing, false, Focus::Edit,
+     VK_RETURN, "ok", false, false},
 };
 
 } // namespace
@@ -79,12 +101,13 @@ TEST(DialogKeys, EnterAndEscapeActAsInDialogsAfterTheControlsHandlers)
 {
     for (const KeyCase &row : KeyCases) {
         SCOPED_TRACE(row.name);
-        RecorderForm main;
-        if (row.overMain)
-            Activate(main);
+        RecorderForm other;
+        KVBUTTON othersButton(&other, "Other's", 5, 5, 75, 25);
         DialogForm dialog;
-        if (row.withDefault)
-            dialog.SetDefaultButton(&dialog.ok);
+        if (row.defaultButton != Default::None)
+            dialog.SetDefaultButton(row.defaultButton == Default::OthersButton ? &othersButton : &dialog.ok);
+        if (row.defaultButton == Default::OkMoved)
+            dialog.ok.SetParent(&other);
         dialog.takeEscape = row.takeEscape;
         dialog.SetModalResult(7);
         HWND window = dialog.GetHandle();
@@ -93,7 +116,9 @@ TEST(DialogKeys, EnterAndEscapeActAsInDialogsAfterTheControlsHandlers)
                              : row.focus == Focus::Check ? static_cast<KVCONTROL *>(&dialog.check)
                                                          : static_cast<KVCONTROL *>(&dialog.other);
         bool closed = false;
-        AfterDelay(50, [&] {
+        const auto pressKey = [&] {
+            if (row.around == Around::SplashClosed)
+                other.Close();
             focused->SetFocus();
             PostMessageA(focused->GetHandle(), WM_KEYDOWN, row.key, 1);
             PostMessageA(focused->GetHandle(), WM_KEYUP, row.key, 0xC0000001);
@@ -105,8 +130,24 @@ TEST(DialogKeys, EnterAndEscapeActAsInDialogsAfterTheControlsHandlers)
                 EXPECT_EQ(dialog.check.GetState(), BST_UNCHECKED);
                 dialog.Close();
             }
-        });
-        EXPECT_EQ(dialog.ShowModal(), 7);
+        };
+        int32_t result = 0;
+        const auto showDialog = [&] {
+            AfterDelay(50, pressKey);
+            result = dialog.ShowModal();
+        };
+        if (row.around == Around::OthersLoop) {
+            AfterDelay(10, [&] {
+                showDialog();
+                other.Close();
+            });
+            other.ShowModal();
+        } else {
+            if (row.around != Around::Nothing)
+                other.Show();
+            showDialog();
+        }
+        EXPECT_EQ(result, 7);
         EXPECT_EQ(closed, row.closed);
         // The key reached the focused control's handlers first.
         const auto keys = dialog.EventsOf({eKeyDown, eClick});
@@ -120,6 +161,7 @@ TEST(DialogKeys, EnterAndEscapeActAsInDialogsAfterTheControlsHandlers)
         if (expected) {
             EXPECT_EQ(clicks[0].sender, expected);
         }
+        EXPECT_TRUE(other.EventsOf({eClick}).empty()) << "Enter pressed a button of the other form";
     }
 }
 
@@ -138,6 +180,19 @@ TEST(DialogKeys, TheDefaultButtonIsDrawnAsSuchAndForgottenWhenDeleted)
     EXPECT_EQ(typeOf(dialog.other), BS_DEFPUSHBUTTON);
     // The other style bits stay.
     EXPECT_EQ(dialog.other.HasStyle(BS_MULTILINE | WS_TABSTOP), KvTrue);
+    // Out of the form, the button is no default button, neither drawn nor
+    // answered as one; back in, it is again.
+    RecorderForm elsewhere;
+    dialog.other.SetParent(&elsewhere);
+    EXPECT_EQ(dialog.GetDefaultButton(), nullptr);
+    EXPECT_EQ(typeOf(dialog.other), BS_PUSHBUTTON);
+    dialog.other.SetParent(&dialog);
+    EXPECT_EQ(dialog.GetDefaultButton(), &dialog.other);
+    EXPECT_EQ(typeOf(dialog.other), BS_DEFPUSHBUTTON);
+    KVBUTTON strangers(&elsewhere, "Stranger's", 5, 5, 75, 25);
+    dialog.SetDefaultButton(&strangers);
+    EXPECT_EQ(dialog.GetDefaultButton(), nullptr);
+    EXPECT_EQ(typeOf(strangers), BS_PUSHBUTTON);
     auto gone = std::make_unique<KVBUTTON>(&dialog, "Gone", 5, 110, 75, 25);
     dialog.SetDefaultButton(gone.get());
     gone.reset();

@@ -10,6 +10,7 @@
 
 #include "kvform.h"
 #include "message_loop.h"
+#include "real_input.h"
 
 // Shows runtime strings as text in failure messages.
 void PrintTo(const KVSTRING &text, std::ostream *out);
@@ -80,12 +81,9 @@ class TestEdit : public KVCONTROL {
 // Shows the form and makes it the active, foreground window.
 void Activate(KVFORM &form);
 
-// Real input, which the system routes as it routes the user's: a click of
-// the left button at a point of the window's client area, a key press, and
-// keys held down together (Ctrl, Tab), released in the reverse order; the
-// last returns once this thread has taken the messages of all the keys.
-void ClickAt(HWND window, int x, int y);
-void PressKey(WORD key);
+// Keys held down together (Ctrl, Tab), released in the reverse order, as
+// real input; returns once this thread has taken the messages of all the
+// keys.
 void PressKeys(const std::vector<WORD> &keys);
 
 // The full name of a program built beside the running test.

@@ -1,12 +1,14 @@
 // A program that deletes a form, a control or a menu item inside one of the
-// handlers of an event, then checks that another form still hears a click.
+// handlers of an event, then checks that another form still hears a real
+// click (which the system sends to a window that holds the capture).
 // Freed memory is overwritten and kept, so that any later read through a
 // deleted object faults at once and any later write is found at the end.
 //
 //   handler_deletion_probe TRIGGER VICTIM
 //
 // TRIGGER names the event and its sender (see Triggers), VICTIM the object
-// its handler destroys and deletes: form, button, edit or item. Exit status:
+// its handler destroys and deletes: form, button, edit or item; form-only
+// deletes the form and leaves its window. Exit status:
 // 0 the program went on, 2 the deleting handler never ran, 3 the later
 // click did not arrive, 4 deleted memory was written, 1 bad arguments.
 #include <cstddef>
@@ -21,6 +23,7 @@
 #include "kvform.h"
 #include "kvmenu.h"
 #include "message_loop.h"
+#include "real_input.h"
 
 namespace {
 
@@ -125,11 +128,11 @@ void *SenderObject()
     return nullptr;
 }
 
-// Destroys the victim's window, unless that is going already (the victim is
-// the sender of eDestroy), then deletes the object.
-template <typename Control> void DestroyAndDelete(Control *&control, bool windowGoing)
+// Destroys the victim's window when asked (not when it is going already: the
+// victim is the sender of eDestroy), then deletes the object.
+template <typename Control> void Delete(Control *&control, bool destroyWindow)
 {
-    if (!windowGoing)
+    if (destroyWindow)
         Lazy::DestroyWindow(control->GetHandle());
     delete control;
     control = nullptr;
@@ -139,11 +142,13 @@ void DeleteVictim(void *sender)
 {
     const bool windowGoing = Chosen->event == eDestroy;
     if (Victim == "form")
-        DestroyAndDelete(Form, windowGoing && sender == Form);
+        Delete(Form, !(windowGoing && sender == Form));
+    else if (Victim == "form-only")
+        Delete(Form, false);
     else if (Victim == "button")
-        DestroyAndDelete(Button, false);
+        Delete(Button, true);
     else if (Victim == "edit")
-        DestroyAndDelete(Edit, windowGoing && sender == Edit);
+        Delete(Edit, !(windowGoing && sender == Edit));
     else if (Victim == "item") {
         delete Item;
         Item = nullptr;
@@ -244,11 +249,14 @@ int main(int argc, char **argv)
     AppInstanceHandle = GetModuleHandleA(nullptr);
 
     WitnessForm witness;
+    witness.SetBounds(600, 400, 300, 200);
+    witness.Show();
+    SetForegroundWindow(witness.GetHandle());
     Build();
     Raise(Chosen->name);
     if (!PumpUntil([] { return Deleted; }))
         return 2;
-    PostClick(witness.GetHandle(), 20, 20);
+    ClickAt(witness.GetHandle(), 20, 20);
     if (!PumpUntil([&] { return witness.clicked; }))
         return 3;
     return FreedBlocksUntouched() ? 0 : 4;

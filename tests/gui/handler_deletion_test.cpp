@@ -1,6 +1,6 @@
 // Forms, controls and menu items deleted inside the handlers of their own
 // events: each case runs in a process of its own (handler_deletion_probe),
-// which must go on and deliver a later click to another form.
+// which must go on and deliver a later real click to another form.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -34,11 +34,13 @@ DWORD RunProbe(const std::string &arguments)
 TEST(HandlerDeletion, AnObjectDeletedInAHandlerLeavesTheProgramRunning)
 {
     // The event and its sender, then what the handler destroys and deletes:
-    // the sender itself, its form, or a sibling.
+    // the sender itself, its form, or a sibling (form-only: the form object,
+    // whose window stays).
     const char *const cases[] = {"close form",
                                  "destroy form",
                                  "form-click form",
                                  "form-mousedown form",
+                                 "form-mousedown form-only",
                                  "form-keydown form",
                                  "form-click button",
                                  "button-click button",

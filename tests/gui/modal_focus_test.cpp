@@ -1,5 +1,6 @@
 // Modal loops and the forms around them: a press that opens one, forms shown
-// while one runs, and the focus of a form built hidden and then shown.
+// while one runs; and the focus of a form: built hidden and then shown, back
+// after a modal loop, kept while controls are added.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -36,7 +37,9 @@ size_t ClicksFrom(const RecorderForm &form, const void *sender)
 
 } // namespace
 
-TEST(ModalLoops, AButtonTakesTheClickAfterAPressHandlerRanAModalLoop)
+// After the loop, the focus is back in the edit that had it, unless the
+// handler disabled that edit; the next click goes where it is aimed.
+TEST(ModalLoops, AfterAPressHandlerRanAModalLoopTheFocusIsBackAndAButtonTakesTheClick)
 {
     const std::pair<const char *, std::function<void(KVFORM &)>> loops[] = {
         {"message box",
@@ -52,21 +55,29 @@ TEST(ModalLoops, AButtonTakesTheClickAfterAPressHandlerRanAModalLoop)
          }},
     };
     for (const auto &[name, loop] : loops) {
-        SCOPED_TRACE(name);
-        PressActionForm form;
-        KVBUTTON button(&form, "OK", 10, 10, 75, 25);
-        Activate(form);
-        bool ran = false;
-        form.onFirstPress = [&, &loop = loop] {
-            loop(form);
-            ran = true;
-        };
-        // Pressed and released at once: the release comes while the loop runs.
-        ClickAt(form.GetHandle(), 200, 150);
-        ASSERT_TRUE(PumpUntil([&] { return ran; }, 5000));
-        ClickAt(button.GetHandle(), 20, 10);
-        EXPECT_TRUE(PumpUntil([&] { return ClicksFrom(form, &button) == 1; }));
-        EXPECT_EQ(GetCapture(), nullptr);
+        for (const bool disableEdit : {false, true}) {
+            SCOPED_TRACE(std::string(name) + (disableEdit ? ", focused edit disabled" : ""));
+            PressActionForm form;
+            KVEDIT first(&form, "", 10, 40, 100, 20), second(&form, "", 10, 65, 100, 20),
+                third(&form, "", 10, 90, 100, 20);
+            KVBUTTON button(&form, "OK", 10, 10, 75, 25);
+            Activate(form);
+            third.SetFocus();
+            bool ran = false;
+            form.onFirstPress = [&, &loop = loop] {
+                third.SetEnabled(ToKvBool(!disableEdit));
+                loop(form);
+                ran = true;
+            };
+            // Pressed and released at once: the release comes while the loop runs.
+            ClickAt(form.GetHandle(), 200, 150);
+            ASSERT_TRUE(PumpUntil([&] { return ran; }, 5000));
+            HWND expected = (disableEdit ? first : third).GetHandle();
+            EXPECT_TRUE(PumpUntil([&] { return GetFocus() == expected; }));
+            ClickAt(button.GetHandle(), 20, 10);
+            EXPECT_TRUE(PumpUntil([&] { return ClicksFrom(form, &button) == 1; }));
+            EXPECT_EQ(GetCapture(), nullptr);
+        }
     }
 }
 
@@ -153,4 +164,26 @@ TEST(FormFocus, AFormBuiltHiddenFocusesItsFirstControlWhenShownAndTakesNothingBe
             checkShown();
         }
     }
+}
+
+// Only a control that joins the active form while nothing in it has the
+// focus takes it; the user's focus stays, without focus events.
+TEST(FormFocus, AddingAControlToAnotherFormLeavesTheActiveFormsFocus)
+{
+    RecorderForm active, other, empty;
+    KVEDIT first(&active, "", 5, 5, 100, 20), second(&active, "", 5, 30, 100, 20);
+    other.Show();
+    Activate(active);
+    second.SetFocus();
+    active.events.clear();
+    other.events.clear();
+    KVEDIT added(&other, "", 5, 5, 100, 20);
+    active.Flush();
+    EXPECT_EQ(GetActiveWindow(), active.GetHandle());
+    EXPECT_EQ(GetFocus(), second.GetHandle());
+    EXPECT_TRUE(active.EventsOf({eGotFocus, eLostFocus}).empty());
+    EXPECT_TRUE(other.EventsOf({eGotFocus, eLostFocus}).empty());
+    Activate(empty);
+    KVEDIT joined(&empty, "", 5, 5, 100, 20);
+    EXPECT_EQ(GetFocus(), joined.GetHandle());
 }
