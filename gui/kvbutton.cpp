@@ -41,7 +41,12 @@ void KVBUTTON::UpdateDefaultLook()
     auto *form = dynamic_cast<KVFORM *>(EnclosingForm());
     const bool isDefault = form && form->GetDefaultButton() == this;
     const auto style = static_cast<DWORD>(GetWindowLongPtrA(Handle, GWL_STYLE));
-    if (isDefault == ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON))
+    const DWORD kind = style & BS_TYPEMASK;
+    // Only a push button has a default look: a check box or radio button
+    // made one would lose its mark for good.
+    if (kind != BS_PUSHBUTTON && kind != BS_DEFPUSHBUTTON)
+        return;
+    if (isDefault == (kind == BS_DEFPUSHBUTTON))
         return;
     const DWORD type = isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
     Lazy::SendMessageA(Handle, BM_SETSTYLE, (style & 0xFFFF & ~BS_TYPEMASK) | type, TRUE);

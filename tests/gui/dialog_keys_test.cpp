@@ -193,6 +193,13 @@ TEST(DialogKeys, TheDefaultButtonIsDrawnAsSuchAndForgottenWhenDeleted)
     dialog.SetDefaultButton(&strangers);
     EXPECT_EQ(dialog.GetDefaultButton(), nullptr);
     EXPECT_EQ(typeOf(strangers), BS_PUSHBUTTON);
+    // Only a push button takes the default look: a check box named as the
+    // default keeps its kind, and so its mark.
+    KVCHECKBOX check(&dialog, "Check", 5, 140, 100, 20);
+    const auto checkType = typeOf(check);
+    dialog.SetDefaultButton(&check);
+    dialog.SetDefaultButton(&dialog.ok);
+    EXPECT_EQ(typeOf(check), checkType);
     auto gone = std::make_unique<KVBUTTON>(&dialog, "Gone", 5, 110, 75, 25);
     dialog.SetDefaultButton(gone.get());
     gone.reset();
