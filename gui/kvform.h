@@ -85,8 +85,8 @@ class KVFORM : public KVCONTROL {
     // The form whose menu shortcuts act while the keyboard is in this one,
     // in place of this form's own (a tool window that lends the keys to the
     // window it serves); null, the default, for this form's own. The other
-    // form's shortcuts act only while it is enabled, so a modal form that
-    // disabled it does not lose its keys to it.
+    // form's shortcuts act only while it is enabled; meanwhile this form's
+    // own act, so a modal form that disabled it keeps its keys.
     virtual void SetShortcutForm(KVFORM *form);
     // Null when it is this form's own, or the other form is gone.
     virtual KVFORM *GetShortcutForm();

@@ -31,12 +31,15 @@ HWND TopLevelWindow(HWND window)
 }
 
 // The form window whose tables serve a key typed into `window`: the form
-// around it, or the form that one takes its shortcuts from.
+// around it, or the form that one takes its shortcuts from while that form
+// is enabled (a modal form that borrows from the form it disabled keeps its
+// own keys).
 HWND ShortcutWindow(HWND window)
 {
     HWND top = TopLevelWindow(window);
     if (auto *form = dynamic_cast<KVFORM *>(FindControl(top))) {
-        if (KVFORM *lender = form->GetShortcutForm())
+        KVFORM *lender = form->GetShortcutForm();
+        if (lender && lender->GetHandle() && Lazy::IsWindowEnabled(lender->GetHandle()))
             return lender->GetHandle();
     }
     return top;
