@@ -184,8 +184,11 @@ KvBool KVMEMO::GetScrollBars() { return ScrollBars; }
 KvBool KVMEMO::GetWordWrap() { return WordWrap; }
 
 // The new window is made while the old one is still there, so that a
-// failure leaves the control as it was; the old one then gets its own
-// procedure back and goes.
+// failure leaves the control as it was; it gets the text and state, then
+// the focus if the old one had it, and only then does the old one get its
+// own procedure back and go. Destroying a focused window would hand the
+// focus to the form, which gives it back to this control: focus events,
+// and handlers that see the text empty.
 void KVMEMO::RecreateWindow()
 {
     if (!Handle || !Parent)
@@ -208,9 +211,6 @@ void KVMEMO::RecreateWindow()
         Register();
         return;
     }
-    if (oldProcedure)
-        SetWindowLongPtrA(old, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProcedure));
-    Lazy::DestroyWindow(old);
     SetBounds(left, top, width, height);
     SetMaxLength(limit);
     SetText(text);
@@ -221,8 +221,16 @@ void KVMEMO::RecreateWindow()
     Send(EM_SETSEL, static_cast<WPARAM>(selection.start), static_cast<LPARAM>(selection.end));
     Send(EM_SCROLLCARET);
     SetModified(modified);
-    if (focused)
+    if (oldProcedure)
+        SetWindowLongPtrA(old, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProcedure));
+    if (focused) {
+        // Unregistered meanwhile, so that the move is no event of the
+        // control's: for the user the focus never left it.
+        Unregister();
         Lazy::SetFocus(Handle);
+        Register();
+    }
+    Lazy::DestroyWindow(old);
 }
 
 KvBool KVMEMO::IsA(const KVSTRING &className)

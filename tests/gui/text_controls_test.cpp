@@ -127,9 +127,18 @@ TEST(TextControls, MemoScrollBarsAndWrapComeWithTheWindowOrMakeItAnew)
         after.SetModified(KvTrue);
         after.SetSelStart(2);
         after.SetSelLength(4);
+        // Made anew while it has the focus, it keeps it, and for the
+        // program the focus never moved.
+        Activate(form);
+        after.SetFocus();
+        form.Flush();
+        form.events.clear();
         HWND old = after.GetHandle();
         after.SetScrollBars(ToKvBool(c.scrollBars));
         after.SetWordWrap(ToKvBool(c.wordWrap));
+        form.Flush();
+        EXPECT_EQ(GetFocus(), after.GetHandle());
+        EXPECT_TRUE(form.EventsOf({eGotFocus, eLostFocus}).empty());
         EXPECT_EQ(GetWindowLongA(after.GetHandle(), GWL_STYLE) & watched, c.style);
         EXPECT_EQ(after.GetScrollBars() != KvFalse, c.scrollBars);
         EXPECT_EQ(after.GetWordWrap() != KvFalse, c.wordWrap);
