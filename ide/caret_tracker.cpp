@@ -13,6 +13,17 @@ constexpr int32_t RowsWalked = 100;
 // Ctrl+Backspace: deletes the word before the caret.
 constexpr WPARAM WordBackspace = 0x7F;
 
+bool KeyHeld(int key) { return (Lazy::GetKeyState(key) & 0x8000) != 0; }
+
+// Keys that delete the character before an empty selection: Backspace,
+// and Shift+Delete, which cuts a selection but has nothing to cut.
+bool DeletesBackward(UINT message, WPARAM wParam)
+{
+    if (wParam == VK_BACK)
+        return true;
+    return message == WM_KEYDOWN && wParam == VK_DELETE && KeyHeld(VK_SHIFT) && !KeyHeld(VK_CONTROL);
+}
+
 } // namespace
 
 bool MayMoveCaret(UINT message, WPARAM wParam)
@@ -20,6 +31,11 @@ bool MayMoveCaret(UINT message, WPARAM wParam)
     switch (message) {
     case WM_KEYDOWN:
     case WM_CHAR:
+    // An input method's characters and finished compositions are typed
+    // at the selection as WM_CHAR is.
+    case WM_IME_CHAR:
+    case WM_IME_COMPOSITION:
+    case WM_IME_ENDCOMPOSITION:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
@@ -79,8 +95,8 @@ void CaretTracker::TextChanged()
     }
 }
 
-// The user's edits happen at the selection (Backspace just before it); an
-// undo or any other change may happen anywhere.
+// The user's edits happen at the selection (Backspace and Shift+Delete just
+// before it); an undo or any other change may happen anywhere.
 CaretTracker::Change CaretTracker::ChangeBy(UINT message, WPARAM wParam)
 {
     switch (message) {
@@ -88,6 +104,8 @@ CaretTracker::Change CaretTracker::ChangeBy(UINT message, WPARAM wParam)
         return Change::Restarts;
     case WM_CHAR:
     case WM_KEYDOWN:
+    case WM_IME_CHAR:
+    case WM_IME_COMPOSITION:
     case WM_CUT:
     case WM_CLEAR:
     case WM_PASTE:
@@ -102,7 +120,7 @@ CaretTracker::Change CaretTracker::ChangeBy(UINT message, WPARAM wParam)
             if (wParam == WordBackspace && message == WM_CHAR)
                 return Change::Loses;
             // At a line's start it joins the line to the one before.
-            if (wParam == VK_BACK)
+            if (DeletesBackward(message, wParam))
                 return start > known.lineStart || StepBackOneLine() ? Change::Keeps : Change::Loses;
         }
         return start >= known.lineStart ? Change::Keeps : Change::Loses;

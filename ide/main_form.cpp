@@ -1,6 +1,7 @@
 #include "main_form.h"
 
 #include "menu_table.h"
+#include "wait_cursor.h"
 
 KVMAINFORM *TheMainForm = nullptr;
 
@@ -119,10 +120,19 @@ void KVMAINFORM::FileExit(KvEvent &)
         Close();
 }
 
-void KVMAINFORM::EditUndo(KvEvent &) { Memo.Undo(); }
+// Undoing a Replace All or a large paste puts the whole text back.
+void KVMAINFORM::EditUndo(KvEvent &)
+{
+    const WaitCursor wait;
+    Memo.Undo();
+}
 
 void KVMAINFORM::EditCut(KvEvent &) { Memo.Cut(); }
 
 void KVMAINFORM::EditCopy(KvEvent &) { Memo.Copy(); }
 
-void KVMAINFORM::EditPaste(KvEvent &) { Memo.Paste(); }
+void KVMAINFORM::EditPaste(KvEvent &)
+{
+    const WaitCursor wait;
+    Memo.Paste();
+}

@@ -4,6 +4,7 @@
 
 #include "main_form.h"
 #include "text_search.h"
+#include "wait_cursor.h"
 
 namespace {
 
@@ -73,17 +74,20 @@ void KVMAINFORM::ReplaceOccurrence(KVFORM &reporter)
 // for Undo, and one pass however many occurrences there are.
 void KVMAINFORM::ReplaceAllOccurrences(KVFORM &reporter)
 {
-    const TextSearch search(SearchText, SearchMatchCase);
-    const std::optional<TextSearch::Replaced> replaced = search.ReplaceAll(Memo.GetText(), Replacement);
-    if (replaced && replaced->count == 0) {
-        ReportNotFound(reporter, SearchText);
-        return;
+    std::optional<TextSearch::Replaced> replaced;
+    bool changed = false;
+    {
+        const WaitCursor wait;
+        replaced = TextSearch(SearchText, SearchMatchCase).ReplaceAll(Memo.GetText(), Replacement);
+        changed = replaced && replaced->count > 0 && Memo.ReplaceAllText(replaced->text);
     }
-    if (replaced && Memo.ReplaceAllText(replaced->text)) {
+    if (changed) {
         Memo.SelectAndShow(replaced->first, replaced->first);
         StatusBar.ShowMessage(ReplacedCount(replaced->count));
-        return;
+    } else if (replaced && replaced->count == 0) {
+        ReportNotFound(reporter, SearchText);
+    } else {
+        reporter.MessageBox("Nothing was replaced: the text would be too long.", "Replace All",
+                            MB_OK | MB_ICONEXCLAMATION);
     }
-    reporter.MessageBox("Nothing was replaced: the text would be too long.", "Replace All",
-                        MB_OK | MB_ICONEXCLAMATION);
 }

@@ -211,6 +211,9 @@ TEST_F(ViewTest, KeysLeaveTheCaretsLineAndColumnInTheStatusBar)
         {"Tab", 5, {{VK_TAB}}, "Ln 1, Col 7", "alpha\t\rbeta" + FourLines.substr(10)},
         {"Ctrl+I", 0, {{VK_CONTROL, 'I'}}, "Ln 1, Col 2", "\t" + FourLines},
         {"Ctrl+Tab", 3, {{VK_CONTROL, VK_TAB}}, "Ln 1, Col 4", ""},
+        // With nothing selected to cut, it deletes the line end before it.
+        {"Shift+Delete at a line's start", ThirdLine, {{VK_SHIFT, VK_DELETE}}, "Ln 2, Col 301",
+         FourLines.substr(0, ThirdLine - 2) + FourLines.substr(ThirdLine)},
     };
     Activate(form);
     for (bool wrapping : {false, true}) {
@@ -319,17 +322,24 @@ TEST_F(ViewTest, GoToMovesToALineStartOrTheLastLineAndRefusesWhatIsNoLineNumber)
     EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
 }
 
-// The hourglass while a file is read into the memo and while the memo is
-// made anew (as the memo sees it in the middle of the work), the cursor
-// from before afterwards.
-TEST_F(ViewTest, OpeningAndWordWrapShowTheWaitCursorWhileTheyWork)
+// The hourglass while a file is read into the memo, while the memo is made
+// anew, and while the whole text is replaced or put back (as the memo sees
+// it in the middle of the work), the cursor from before afterwards.
+TEST_F(ViewTest, OpeningWordWrapReplaceAllAndUndoShowTheWaitCursorWhileTheyWork)
 {
     scratch.Put("doc.kvo", "some text");
     std::vector<HCURSOR> seen;
     form.Memo.CaretMoved = [&] { seen.push_back(GetCursor()); };
     const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
-    for (const std::function<void()> &command : {std::function<void()>([&] { form.OpenNamedFile(Path("doc.kvo").c_str()); }),
-                                                 std::function<void()>([&] { Command(form.WordWrapItem); })}) {
+    const auto replaceAll = [&] {
+        form.SearchText = "text";
+        form.Replacement = "words";
+        form.ReplaceAllOccurrences(form);
+    };
+    for (const std::function<void()> &command :
+         {std::function<void()>([&] { form.OpenNamedFile(Path("doc.kvo").c_str()); }),
+          std::function<void()>([&] { Command(form.WordWrapItem); }), std::function<void()>(replaceAll),
+          std::function<void()>([&] { Command(form.UndoItem); })}) {
         SetCursor(arrow);
         seen.clear();
         command();
