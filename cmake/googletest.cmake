@@ -32,3 +32,21 @@ function(kelvo_add_test name)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)
   endif()
 endfunction()
+
+# Runs the tests of `name` that `filter` selects once more under code page
+# 932, whose characters take one or two bytes, in a Japanese locale made
+# for the run (Wine takes its code page from the locale).
+function(kelvo_add_code_page_932_run name filter)
+  if(NOT CMAKE_CROSSCOMPILING)
+    return()
+  endif()
+  set(locales ${CMAKE_BINARY_DIR}/locale)
+  if(NOT EXISTS ${locales}/ja_JP.UTF-8)
+    file(MAKE_DIRECTORY ${locales})
+    execute_process(COMMAND localedef -i ja_JP -f UTF-8 ${locales}/ja_JP.UTF-8 OUTPUT_QUIET ERROR_QUIET)
+  endif()
+  add_test(NAME ${name}_code_page_932 COMMAND ${name} --gtest_filter=${filter})
+  # The tests fail rather than skip when the run does not get the code page.
+  set_tests_properties(${name}_code_page_932 PROPERTIES TIMEOUT 600 RESOURCE_LOCK display
+    ENVIRONMENT "LANG=ja_JP.UTF-8;LC_ALL=ja_JP.UTF-8;LOCPATH=${locales};KELVO_CODE_PAGE_932=1")
+endfunction()

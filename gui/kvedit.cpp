@@ -4,6 +4,8 @@
 #include <limits>
 #include <vector>
 
+#include "edit_offsets.h"
+
 namespace {
 
 constexpr DWORD EditStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_WANTRETURN | ES_AUTOVSCROLL;
@@ -80,15 +82,22 @@ KVEDIT::Selection KVEDIT::CurrentSelection()
     DWORD start = 0;
     DWORD end = 0;
     Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return {static_cast<int32_t>(start), static_cast<int32_t>(end)};
+    const EditOffsets offsets(Handle);
+    return {offsets.ToBytes(static_cast<int32_t>(start)), offsets.ToBytes(static_cast<int32_t>(end))};
+}
+
+void KVEDIT::SetSelection(int32_t start, int32_t end)
+{
+    const EditOffsets offsets(Handle);
+    Send(EM_SETSEL, static_cast<WPARAM>(offsets.ToControl(start)),
+         static_cast<LPARAM>(offsets.ToControl(end)));
 }
 
 void KVEDIT::Select(int32_t start, int32_t length)
 {
     // A length below 1 would reach back before the start.
     const int64_t end = static_cast<int64_t>(start) + std::max(length, 1) - 1;
-    Send(EM_SETSEL, static_cast<WPARAM>(start),
-         static_cast<LPARAM>(std::min<int64_t>(end, std::numeric_limits<int32_t>::max())));
+    SetSelection(start, static_cast<int32_t>(std::min<int64_t>(end, std::numeric_limits<int32_t>::max())));
 }
 
 void KVEDIT::SetSelStart(int32_t start) { Select(start, GetSelLength()); }
@@ -218,7 +227,7 @@ void KVMEMO::RecreateWindow()
         SetTabWidth(TabWidth);
     SetReadOnly(readOnly);
     SetHideSelection(hideSelection);
-    Send(EM_SETSEL, static_cast<WPARAM>(selection.start), static_cast<LPARAM>(selection.end));
+    SetSelection(selection.start, selection.end);
     Send(EM_SCROLLCARET);
     SetModified(modified);
     if (oldProcedure)
@@ -276,10 +285,12 @@ KVSTRING KVMEMO::GetLine(int32_t line)
 
 int32_t KVMEMO::LineFromChar(int32_t position)
 {
-    return ToInt32(Send(EM_LINEFROMCHAR, static_cast<WPARAM>(position - 1))) + 1;
+    const int32_t offset = EditOffsets(Handle).ToControl(position - 1);
+    return ToInt32(Send(EM_LINEFROMCHAR, static_cast<WPARAM>(offset))) + 1;
 }
 
 int32_t KVMEMO::LineIndex(int32_t line)
 {
-    return ToInt32(Send(EM_LINEINDEX, static_cast<WPARAM>(line - 1))) + 1;
+    const int32_t offset = ToInt32(Send(EM_LINEINDEX, static_cast<WPARAM>(line - 1)));
+    return EditOffsets(Handle).ToBytes(offset) + 1;
 }

@@ -65,8 +65,12 @@ class KVEDIT : public KVCONTROL {
         int32_t start;
         int32_t end;
     };
-    // Both offsets in full, not the 16-bit halves of the packed answer.
+    // Both offsets in full, not the 16-bit halves of the packed answer;
+    // offsets here are bytes of the text GetText answers, whatever the
+    // control counts (see edit_offsets.h).
     Selection CurrentSelection();
+    // The caret goes to `end`.
+    void SetSelection(int32_t start, int32_t end);
 
   private:
     void Select(int32_t start, int32_t length);

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "edit_offsets.h"
+
 namespace {
 
 // Rows looked at one by one before the text is copied and counted instead:
@@ -275,7 +277,11 @@ int32_t CaretTracker::LineNumberOf(int32_t startRow, int32_t start) const
 
 TextPosition CaretTracker::CountedInText(int32_t offset) const
 {
-    std::string before(static_cast<size_t>(offset) + 1, '\0');
+    const EditOffsets offsets(memo.GetHandle());
+    std::string before(static_cast<size_t>(offsets.ToBytes(offset)) + 1, '\0');
     const auto got = static_cast<int32_t>(Send(WM_GETTEXT, before.size(), reinterpret_cast<LPARAM>(before.data())));
-    return PositionAt(before.data(), got);
+    TextPosition position = PositionAt(before.data(), got);
+    // The column as the caret's offset counts it.
+    position.column = offset - offsets.ToControl(got - (position.column - 1)) + 1;
+    return position;
 }

@@ -46,7 +46,7 @@ void KVEDITORMEMO::CreateWnd(HWND parent) { CreateEditWindow(parent, MemoStyle()
 
 void KVEDITORMEMO::SelectAndShow(int32_t start, int32_t end)
 {
-    Send(EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+    SetSelection(start, end);
     Send(EM_SCROLLCARET);
 }
 

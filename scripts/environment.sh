@@ -8,7 +8,7 @@ KELVO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 kelvo_packages=(cmake ninja-build g++ libgtest-dev googletest
   g++-multilib qemu-user
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
-  wine wine32:i386 wine64 xvfb xdotool imagemagick fonts-liberation
+  wine wine32:i386 wine64 xvfb xdotool imagemagick fonts-liberation locales
   clang-14 libclang-rt-14-dev)
 
 kelvo_install_packages() {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <iterator>
 #include <map>
 #include <string>
@@ -193,4 +195,22 @@ void PressKeys(const std::vector<WORD> &keys)
         SendKey(*key, KEYEVENTF_KEYUP);
     PumpUntil([&] { return KeysReleased == static_cast<int>(keys.size()); });
     UnhookWindowsHookEx(hook);
+}
+
+bool UnderCodePage932()
+{
+    const bool underIt = GetACP() == 932;
+    if (!underIt && std::getenv("KELVO_CODE_PAGE_932"))
+        ADD_FAILURE() << "started for code page 932, runs under " << GetACP();
+    return underIt;
+}
+
+std::wstring ShownSelection(HWND edit)
+{
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return text.substr(std::min<size_t>(start, text.size()), end - start);
 }

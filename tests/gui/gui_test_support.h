@@ -26,6 +26,15 @@ void AfterDelay(DWORD delayMs, std::function<void()> action);
 // this thread shows, from a timer that its modal loop runs.
 void AnswerDialog(int button);
 
+// Whether the process runs under code page 932, whose characters take one
+// or two bytes; a failure besides when the run was started for it
+// (KELVO_CODE_PAGE_932 set) and it is not.
+bool UnderCodePage932();
+
+// The characters an edit control shows selected, counted by the control
+// itself: independent of the library's offsets.
+std::wstring ShownSelection(HWND edit);
+
 // Sets or clears the Ctrl key in the thread's keyboard state, which posted
 // key messages do not carry.
 class HeldControlKey {

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <tuple>
 
 #include "gui_test_support.h"
@@ -68,6 +69,31 @@ TEST(TextControls, SelectionLengthSetIsTheLengthReadBack)
     memo.SetSelStart(1);
     memo.SetSelLength(5);
     EXPECT_EQ(memo.GetSelText(), "b\r\nc");
+}
+
+// Under code page 932 "\x93\xfa\x96\x7b" is two characters of two bytes
+// each. The offsets count bytes of the text as GetText answers it, also
+// where the control counts characters, and the control shows selected what
+// they name, also in a window made anew.
+TEST(TextControls, OffsetsCountTheBytesOfTheTextUnderADoubleByteCodePage)
+{
+    if (!UnderCodePage932())
+        GTEST_SKIP() << "runs under code page 932";
+    RecorderForm form;
+    const std::string text = std::string("\x93\xfa\x96\x7b ab\r\n\x93\xfa") + "cd";
+    KVMEMO memo(&form, text.c_str(), 0, 0, 300, 120);
+    memo.SetSelStart(5);
+    memo.SetSelLength(3);
+    EXPECT_EQ(memo.GetSelText(), "ab");
+    EXPECT_EQ(ShownSelection(memo.GetHandle()), L"ab");
+    EXPECT_EQ(memo.LineIndex(2), 10);
+    EXPECT_EQ(memo.LineFromChar(14), 2);
+    memo.SetSelStart(11);
+    EXPECT_EQ(ShownSelection(memo.GetHandle()), L"cd");
+    memo.SetWordWrap(KvFalse);
+    EXPECT_EQ(memo.GetSelStart(), 11);
+    EXPECT_EQ(memo.GetSelLength(), 3);
+    EXPECT_EQ(ShownSelection(memo.GetHandle()), L"cd");
 }
 
 TEST(TextControls, PasswordCharacterRoundTrips)

@@ -322,6 +322,31 @@ TEST_F(ViewTest, GoToMovesToALineStartOrTheLastLineAndRefusesWhatIsNoLineNumber)
     EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
 }
 
+// Under code page 932 "\x93\xfa\x96\x7b" is two characters of two bytes
+// each: Find, Replace and Go To select in the memo what they found in the
+// text's bytes, and the status bar counts the line.
+TEST_F(ViewTest, FindReplaceAndGoToSelectWhatTheyNameUnderADoubleByteCodePage)
+{
+    if (!UnderCodePage932())
+        GTEST_SKIP() << "runs under code page 932";
+    const std::string line = "\x93\xfa\x96\x7b abc";
+    form.Memo.SetText((line + "\r\n" + line).c_str());
+    Select(0, 0);
+    form.SearchText = "abc";
+    Command(form.FindNextItem);
+    EXPECT_EQ(ShownSelection(form.Memo.GetHandle()), L"abc");
+    Command(form.FindNextItem);
+    EXPECT_EQ(ShownSelection(form.Memo.GetHandle()), L"abc");
+    EXPECT_EQ(PositionText().substr(0, 5), "Ln 2,");
+    form.Replacement = "x";
+    form.ReplaceOccurrence(form);
+    EXPECT_EQ(State().text, line + "\r\n\x93\xfa\x96\x7b x");
+    EXPECT_EQ(ShownSelection(form.Memo.GetHandle()), L"abc");
+    form.GoToLine(2);
+    EXPECT_EQ(PositionText(), "Ln 2, Col 1");
+    EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
+}
+
 // The hourglass while a file is read into the memo, while the memo is made
 // anew, and while the whole text is replaced or put back (as the memo sees
 // it in the middle of the work), the cursor from before afterwards.
