@@ -23,14 +23,14 @@ class KVMAINFORM : public KVFORM {
     void EventHandler(void *sender, KvEvent &event) override;
     // The close box asks to save changes first; Cancel keeps the window.
     LRESULT OnClose() override;
-    // Log-off and shut-down (end_session.cpp): changed text is saved or
+    // Log-off and shut-down (main_form_end_session.cpp): changed text is saved or
     // given up first; Cancel or a failed save keeps the session going.
     LRESULT OnQueryEndSession() override;
     LRESULT OnEndSession(KvBool ending) override;
     // Remembers the window for the next start, however it ends.
     LRESULT OnDestroy() override;
 
-    // Documents (documents.cpp).
+    // Documents (main_form_documents.cpp).
     // True lets the calling command discard or replace the text; false when
     // the user cancelled or the text could not be saved.
     virtual KvBool AskSaveChanges();
@@ -56,7 +56,7 @@ class KVMAINFORM : public KVFORM {
     virtual void BuildCompile(KvEvent &event);
     virtual void BuildCompileForm(KvEvent &event);
 
-    // Form preview (preview_command.cpp).
+    // Form preview (main_form_preview.cpp).
     virtual void BuildPreviewForm(KvEvent &event);
     // Says how a preview request went; an error also selects its line.
     virtual void AnnouncePreview(const PreviewReport &report);
@@ -65,7 +65,7 @@ class KVMAINFORM : public KVFORM {
     virtual void ForgetPreview();
 
     // Search: the Find dialog (search_form.cpp), the Replace dialog
-    // (replace_form.cpp) and what both do in the memo (search_commands.cpp).
+    // (replace_form.cpp) and what both do in the memo (main_form_search.cpp).
     virtual void SearchFind(KvEvent &event);
     // Find Next and Find Previous search again for the last find text, or
     // open the Find dialog while there is none.
@@ -89,7 +89,7 @@ class KVMAINFORM : public KVFORM {
 
     virtual void ResizeEditor();
 
-    // View (view_commands.cpp): word wrap and the status bar.
+    // View (main_form_view.cpp): word wrap and the status bar.
     virtual void ViewWordWrap(KvEvent &event);
     virtual void ViewStatusBar(KvEvent &event);
     virtual void EditSelectAll(KvEvent &event);
@@ -103,7 +103,7 @@ class KVMAINFORM : public KVFORM {
     // Translate form (form_translation.cpp).
     virtual void BuildTranslateForm(KvEvent &event);
     virtual void ShowTranslationResult(const KVSTRING &message, bool failed);
-    // The remembered window (window_memory.cpp): placement, word wrap and
+    // The remembered window (main_form_window_memory.cpp): placement, word wrap and
     // status bar from the last run, and back at the end of this one.
     virtual void ApplyWindowSettings(const WindowSettings &settings);
     virtual WindowSettings CurrentWindowSettings();
