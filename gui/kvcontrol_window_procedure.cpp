@@ -8,6 +8,7 @@
 
 IdentifierHandler MenuCommandHandler = nullptr;
 IdentifierHandler TimerTickHandler = nullptr;
+DialogKeyUser DialogKeyHandler = nullptr;
 
 namespace {
 
