@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "editor_messages.h"
 #include "form_line_selection.h"
 #include "main_form.h"
 #include "program_location.h"
@@ -129,7 +130,7 @@ std::string KvfFailure(const std::string &output)
             break;
         }
     }
-    return said.empty() ? "kvf failed without a message" : "kvf failed: " + said;
+    return said;
 }
 
 bool FindTranslationError(const std::string &output, TranslationError &error)
@@ -163,7 +164,7 @@ void KVMAINFORM::BuildTranslateForm(KvEvent &)
     }
     const KVSTRING compiler = FindFormCompiler();
     if (Length(compiler) == 0) {
-        ShowTranslationResult("Translate form: kvf.exe was found neither beside kvide nor on the PATH", true);
+        ShowTranslationResult(EditorMessage::FormCompilerNotFound, true);
         return;
     }
     const std::string fileName(FileDialog.FileName.Data(), static_cast<size_t>(FileDialog.FileName.Len()));
@@ -173,7 +174,7 @@ void KVMAINFORM::BuildTranslateForm(KvEvent &)
         run = RunCaptured(compiler, QuotedArgument(std::string(compiler.Data())) + " " + QuotedArgument(fileName));
     }
     if (!run.started) {
-        ShowTranslationResult(KVSTRING("Translate form: cannot start ") + compiler, true);
+        ShowTranslationResult(EditorMessage::CannotStartFormCompiler(compiler), true);
         return;
     }
     TranslationError error;
@@ -184,15 +185,15 @@ void KVMAINFORM::BuildTranslateForm(KvEvent &)
         return;
     }
     if (run.exitCode != 0) {
-        ShowTranslationResult(KVSTRING("Translate form: ") + KvfFailure(run.output).c_str(), true);
+        ShowTranslationResult(EditorMessage::FormCompilerFailed(KvfFailure(run.output)), true);
         return;
     }
-    ShowTranslationResult(KVSTRING("Form translated: ") + FileDialog.FileName + ".kv written", false);
+    ShowTranslationResult(EditorMessage::FormTranslated(FileDialog.FileName), false);
 }
 
 void KVMAINFORM::ShowTranslationResult(const KVSTRING &message, bool failed)
 {
     StatusBar.ShowMessage(message);
     if (failed)
-        MessageBox(message, "Translate form", TranslateFailedFlags);
+        MessageBox(message, EditorMessage::TranslateFormTitle, TranslateFailedFlags);
 }

@@ -32,7 +32,8 @@ struct CapturedRun {
 CapturedRun RunCaptured(const KVSTRING &program, const std::string &commandLine);
 
 // What kvf printed when it failed without a form error (its event table
-// missing, say), without its banner and on one line: "kvf failed: ...".
+// missing, say), without its banner and on one line; empty when it printed
+// nothing else.
 std::string KvfFailure(const std::string &output);
 
 struct TranslationError {

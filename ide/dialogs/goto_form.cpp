@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dialog_fields.h"
+#include "editor_messages.h"
 #include "main_form.h"
 #include "text_lines.h"
 
@@ -53,8 +54,7 @@ void KVGOTOFORM::GoClick()
     LineText = LineEdit.GetText();
     Line = ParseLineNumber(LineText);
     if (Line <= 0) {
-        MessageBox(KVSTRING("\"") + LineText + "\" is not a line number: enter a number of 1 or more.",
-                   "Go To Line", MB_OK | MB_ICONEXCLAMATION);
+        MessageBox(EditorMessage::NotALineNumber(LineText), EditorMessage::GoToLineTitle, MB_OK | MB_ICONEXCLAMATION);
         OfferText(LineEdit, LineText);
         LineEdit.SetFocus();
         return;

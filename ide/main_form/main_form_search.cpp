@@ -2,6 +2,7 @@
 // memo.
 #include <string>
 
+#include "editor_messages.h"
 #include "main_form.h"
 #include "text_search.h"
 
@@ -9,13 +10,7 @@ namespace {
 
 void ReportNotFound(KVFORM &reporter, const KVSTRING &text)
 {
-    reporter.MessageBox(KVSTRING("Cannot find \"") + text + "\"", "Text not found",
-                        MB_OK | MB_ICONINFORMATION);
-}
-
-KVSTRING ReplacedCount(int32_t count)
-{
-    return ("Replaced " + std::to_string(count) + (count == 1 ? " occurrence" : " occurrences")).c_str();
+    reporter.MessageBox(EditorMessage::CannotFind(text), EditorMessage::TextNotFoundTitle, MB_OK | MB_ICONINFORMATION);
 }
 
 } // namespace
@@ -81,9 +76,9 @@ void KVMAINFORM::ReplaceAllOccurrences(KVFORM &reporter)
     }
     if (replaced && Memo.ReplaceAllText(replaced->text)) {
         Memo.SelectAndShow(replaced->first, replaced->first);
-        StatusBar.ShowMessage(ReplacedCount(replaced->count));
+        StatusBar.ShowMessage(EditorMessage::Replaced(replaced->count).c_str());
         return;
     }
-    reporter.MessageBox("Nothing was replaced: the text would be too long.", "Replace All",
+    reporter.MessageBox(EditorMessage::ReplacedTextTooLong, EditorMessage::ReplaceAllTitle,
                         MB_OK | MB_ICONEXCLAMATION);
 }
