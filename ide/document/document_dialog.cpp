@@ -73,8 +73,8 @@ KvBool KVDOCUMENTDIALOG::ExecuteWide(WideDialogFunction run)
 
     const std::optional<std::string> name = NarrowExactly(answer.c_str(), CP_ACP);
     if (!name) {
-        Lazy::MessageBoxA(record.hwndOwner, EditorMessage::UnusableFileName, EditorMessage::UnusableFileNameTitle,
-                          MB_OK | MB_ICONWARNING);
+        Lazy::MessageBoxA(record.hwndOwner, EditorMessage::UnusableFileName,
+                          EditorMessage::UnusableFileNameTitle, MB_OK | MB_ICONWARNING);
         return KvFalse;
     }
     FileName = KVSTRING(name->data(), static_cast<int32_t>(name->size()));

@@ -1,5 +1,8 @@
 #include "main_form.h"
 
+#include <memory>
+
+#include "about_form.h"
 #include "menu_table.h"
 
 KVMAINFORM *TheMainForm = nullptr;
@@ -126,3 +129,11 @@ void KVMAINFORM::EditCut(KvEvent &) { Memo.Cut(); }
 void KVMAINFORM::EditCopy(KvEvent &) { Memo.Copy(); }
 
 void KVMAINFORM::EditPaste(KvEvent &) { Memo.Paste(); }
+
+void KVMAINFORM::HelpAbout(KvEvent &)
+{
+    const auto box = std::make_unique<KVABOUTFORM>();
+    TheAboutForm = box.get();
+    box->ShowModal();
+    TheAboutForm = nullptr;
+}

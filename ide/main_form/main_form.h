@@ -52,7 +52,7 @@ class KVMAINFORM : public KVFORM {
     virtual void EditCopy(KvEvent &event);
     virtual void EditPaste(KvEvent &event);
 
-    // Build commands (build_command.cpp).
+    // Build commands (main_form_build.cpp).
     virtual void BuildCompile(KvEvent &event);
     virtual void BuildCompileForm(KvEvent &event);
 
@@ -64,8 +64,8 @@ class KVMAINFORM : public KVFORM {
     // about the document that New or Open replaced.
     virtual void ForgetPreview();
 
-    // Search: the Find dialog (search_form.cpp), the Replace dialog
-    // (replace_form.cpp) and what both do in the memo (main_form_search.cpp).
+    // Search (main_form_search.cpp): the Find and the Replace dialog, and
+    // what both do in the memo.
     virtual void SearchFind(KvEvent &event);
     // Find Next and Find Previous search again for the last find text, or
     // open the Find dialog while there is none.
@@ -84,7 +84,7 @@ class KVMAINFORM : public KVFORM {
     // says in the status bar how many.
     virtual void ReplaceAllOccurrences(KVFORM &reporter);
 
-    // Help (about_form.cpp).
+    // Help: the about box.
     virtual void HelpAbout(KvEvent &event);
 
     virtual void ResizeEditor();
@@ -96,11 +96,11 @@ class KVMAINFORM : public KVFORM {
     // Shows the caret's line and column (of the file's lines, not of the
     // rows the memo wraps them into) in the status bar.
     virtual void UpdateCaretPosition();
-    // Go To (goto_form.cpp): the caret to the start of the line, the last
+    // Go To (main_form_search.cpp): the caret to the start of the line, the last
     // line for a larger number, scrolled into view.
     virtual void SearchGoTo(KvEvent &event);
     virtual void GoToLine(int32_t line);
-    // Translate form (form_translation.cpp).
+    // Translate form (main_form_build.cpp).
     virtual void BuildTranslateForm(KvEvent &event);
     virtual void ShowTranslationResult(const KVSTRING &message, bool failed);
     // The remembered window (main_form_window_memory.cpp): placement, word wrap and

@@ -37,8 +37,8 @@ KvBool KVMAINFORM::AskSaveChanges()
 {
     if (!Memo.GetModified())
         return KvTrue;
-    switch (MessageBox(EditorMessage::SaveChangesQuestion(FileDialog.FileName), EditorMessage::SaveChangesTitle,
-                       SavePromptFlags)) {
+    switch (MessageBox(EditorMessage::SaveChangesQuestion(FileDialog.FileName),
+                       EditorMessage::SaveChangesTitle, SavePromptFlags)) {
     case IDCANCEL:
         return KvFalse;
     case IDYES:
@@ -76,12 +76,13 @@ void KVMAINFORM::FileOpen(KvEvent &)
 void KVMAINFORM::OpenNamedFile(const KVSTRING &fileName)
 {
     const KVSTRING fullName = FullPathOf(fileName);
-    if (GetFileAttributesA(fullName.Data()) != INVALID_FILE_ATTRIBUTES || GetLastError() != ERROR_FILE_NOT_FOUND) {
+    if (GetFileAttributesA(fullName.Data()) != INVALID_FILE_ATTRIBUTES ||
+        GetLastError() != ERROR_FILE_NOT_FOUND) {
         LoadFile(fullName);
         return;
     }
-    if (MessageBox(EditorMessage::CreateFileQuestion(fullName), EditorMessage::CreateFileTitle, CreatePromptFlags) !=
-        IDYES)
+    if (MessageBox(EditorMessage::CreateFileQuestion(fullName), EditorMessage::CreateFileTitle,
+                   CreatePromptFlags) != IDYES)
         return;
     Memo.SetText("");
     FileDialog.FileName = fullName;
