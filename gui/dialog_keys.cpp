@@ -11,6 +11,8 @@ bool KeyUsed = false;
 
 } // namespace
 
+DialogKeyUser DialogKeyHandler = nullptr;
+
 bool IsDialogKey(uint32_t keyCode) { return keyCode == VK_RETURN || keyCode == VK_ESCAPE; }
 
 void DispatchDialogKey(const MSG &message)

@@ -8,7 +8,6 @@
 
 IdentifierHandler MenuCommandHandler = nullptr;
 IdentifierHandler TimerTickHandler = nullptr;
-DialogKeyUser DialogKeyHandler = nullptr;
 
 namespace {
 
