@@ -1,6 +1,6 @@
 #include "dialog_keys.h"
 
-#include "kvform.h"
+#include "dispatch_hooks.h"
 
 namespace {
 
@@ -10,6 +10,8 @@ namespace {
 bool KeyUsed = false;
 
 } // namespace
+
+DialogKeyUser DialogKeyHandler = nullptr;
 
 bool IsDialogKey(uint32_t keyCode) { return keyCode == VK_RETURN || keyCode == VK_ESCAPE; }
 
@@ -25,11 +27,6 @@ void DispatchDialogKey(const MSG &message)
 
 void OfferDialogKey(KVCONTROL &control, uint32_t keyCode)
 {
-    for (KVCONTROL *around = &control; around; around = around->GetParent()) {
-        if (auto *form = dynamic_cast<KVFORM *>(around)) {
-            if (form->UseDialogKey(keyCode, control))
-                KeyUsed = true;
-            return;
-        }
-    }
+    if (DialogKeyHandler && DialogKeyHandler(control, keyCode))
+        KeyUsed = true;
 }

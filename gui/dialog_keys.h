@@ -1,8 +1,9 @@
 // Enter and Escape as Windows dialogs treat them. A key-down of either goes
 // through the focused control's hooks and handlers first; what they leave
-// goes to the control's form, which may use it (KVFORM::UseDialogKey). The
-// message loop makes the key's character only when no form used the key,
-// so that the control does not type it as well.
+// goes to the dialog key hook (dispatch_hooks.h), through which the forms
+// module lets the control's form use it. The message loop makes the key's
+// character only when no form used the key, so that the control does not
+// type it as well.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,5 @@ bool IsDialogKey(uint32_t keyCode);
 // character unless a form used it.
 void DispatchDialogKey(const MSG &message);
 
-// Hands a key that the control's handlers left to the form around the
-// control.
+// Hands a key that the control's handlers left to the dialog key hook.
 void OfferDialogKey(KVCONTROL &control, uint32_t keyCode);

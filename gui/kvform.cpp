@@ -1,6 +1,7 @@
 #include "kvform.h"
 
 #include "app_instance.h"
+#include "dispatch_hooks.h"
 #include "kvbutton.h"
 #include "message_loop.h"
 #include "window_class.h"
@@ -27,6 +28,16 @@ bool TakesReturn(KVCONTROL &control)
     return control.IsA("Edit") && control.HasStyle(ES_MULTILINE) && control.HasStyle(ES_WANTRETURN);
 }
 
+// The dialog key hook: the form around the focused control decides.
+bool UseDialogKeyOfEnclosingForm(KVCONTROL &focused, uint32_t keyCode)
+{
+    for (KVCONTROL *around = &focused; around; around = around->GetParent()) {
+        if (auto *form = dynamic_cast<KVFORM *>(around))
+            return form->UseDialogKey(keyCode, focused);
+    }
+    return false;
+}
+
 } // namespace
 
 KVFORM::ModalLoopState *KVFORM::InnermostLoop = nullptr;
@@ -34,6 +45,7 @@ KVFORM::ModalLoopState *KVFORM::InnermostLoop = nullptr;
 KVFORM::KVFORM()
 {
     RegisterLibraryWindowClass();
+    DialogKeyHandler = UseDialogKeyOfEnclosingForm;
     HWND active = Lazy::GetActiveWindow();
     SetHandle(Lazy::CreateWindowExA(0, LibraryWindowClass, "", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                     CW_USEDEFAULT, 400, 300, nullptr, nullptr, AppInstance(), nullptr));

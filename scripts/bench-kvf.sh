@@ -5,12 +5,12 @@
 # exceeds its memory budget or does not scale linearly.
 #   scripts/bench-kvf.sh [MEGABYTES]
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/environment.sh"
+root=$KELVO_ROOT
 build="$root/build/bench"
 cd "$root"
 
-cmake --preset native -B "$build" >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
-cmake --build "$build" -j2 --target kvf >/dev/null
+kelvo_build native --dir "$build" kvf
 mkdir -p "$build/data"
 g++ -std=c++17 -O2 -Wall -Wextra -Werror -o "$build/kvf_bench" bench/kvf_bench.cpp
 set +e

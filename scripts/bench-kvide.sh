@@ -26,8 +26,7 @@ if [ -n "${KELVO_BENCH_KVIDE:-}" ]; then
   kvide=$(realpath "$KELVO_BENCH_KVIDE")
   preset="given"
 else
-  cmake --preset "$preset" >"build/$preset.configure.log"
-  cmake --build --preset "$preset" -j2 --target kvide >"build/$preset.build.log"
+  kelvo_build "$preset" kvide
   kvide="$KELVO_ROOT/build/$preset/ide/kvide.exe"
 fi
 

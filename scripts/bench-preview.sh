@@ -17,6 +17,5 @@ kelvo_setup
 
 kelvo_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 preset=$(kelvo_windows_preset)
-cmake --preset "$preset" >"build/$preset.configure.log"
-cmake --build --preset "$preset" -j2 --target preview_bench >"build/$preset.build.log"
+kelvo_build "$preset" preview_bench
 kelvo_wine "$KELVO_ROOT/build/$preset/bench/preview_bench.exe" "${1:-5}"

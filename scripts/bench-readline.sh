@@ -18,8 +18,7 @@ mkdir -p build/bench/data
 status=0
 
 build() { # PRESET DIRECTORY
-  cmake --preset "$1" -B "$2" >"$2.configure.log" 2>&1 || { cat "$2.configure.log"; exit 1; }
-  cmake --build "$2" -j2 --target readline_bench >/dev/null
+  kelvo_build "$1" --dir "$2" readline_bench
 }
 
 # Runs the benchmark in the data directory and adds its row to the report.

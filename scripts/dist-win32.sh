@@ -6,7 +6,6 @@ set -euo pipefail
 source "$(dirname "$0")/environment.sh"
 cd "$KELVO_ROOT"
 kelvo_install_packages
-cmake --preset win32 >build/win32.configure.log
-cmake --build --preset win32 -j2 --target kvide kvf >build/win32.build.log
+kelvo_build win32 kvide kvf
 (cd build/win32 && cpack -B "$KELVO_ROOT/build/dist" >"$KELVO_ROOT/build/win32.cpack.log")
 unzip -l build/dist/kelvo-win32.zip

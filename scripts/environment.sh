@@ -127,6 +127,35 @@ kelvo_runs_32bit() {
   /usr/lib/wine/wine --version >/dev/null 2>&1
 }
 
+# Configures PRESET and builds TARGETs (everything when none is named) with
+# two jobs; the logs go beside the build tree (build/PRESET.configure.log and
+# build/PRESET.build.log), and the end of the one that failed is shown.
+# --dir DIRECTORY builds into another tree than the preset's; -DNAME=VALUE
+# passes a cache setting to the configure step. Status 1 when the configure
+# step failed, 2 when the build did.
+#   kelvo_build PRESET [--dir DIRECTORY] [-DNAME=VALUE...] [TARGET...]
+kelvo_build() {
+  local preset=$1
+  shift
+  local tree="$KELVO_ROOT/build/$preset" settings=() targets=()
+  while [ $# -gt 0 ]; do
+    case $1 in
+      --dir) tree=$(realpath -m "$2"); shift 2 ;;
+      -D*) settings+=("$1"); shift ;;
+      *) targets+=(--target "$1"); shift ;;
+    esac
+  done
+  mkdir -p "$(dirname "$tree")"
+  if ! (cd "$KELVO_ROOT" && cmake --preset "$preset" -B "$tree" "${settings[@]}") >"$tree.configure.log" 2>&1; then
+    cat "$tree.configure.log" >&2
+    return 1
+  fi
+  if ! cmake --build "$tree" -j2 "${targets[@]}" >"$tree.build.log" 2>&1; then
+    tail -n 60 "$tree.build.log" >&2
+    return 2
+  fi
+}
+
 kelvo_setup() {
   kelvo_install_packages
   trap kelvo_stop_services EXIT

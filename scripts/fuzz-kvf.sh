@@ -6,8 +6,9 @@
 # seeded from the golden cases and the example forms; a crash leaves its input
 # in build/fuzz/ and fails the script.
 set -euo pipefail
+source "$(dirname "$0")/environment.sh"
 seconds=${1:-600}
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$KELVO_ROOT
 build="$root/build/fuzz"
 cd "$root"
 
@@ -17,11 +18,9 @@ if ! command -v clang++-14 >/dev/null; then
 fi
 
 # The libraries get coverage instrumentation too, so the fuzzer sees inside them.
-cmake --preset fuzz -B "$build" \
+kelvo_build fuzz --dir "$build" \
   -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer" \
-  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >"$build.configure.log" 2>&1 ||
-  { cat "$build.configure.log"; exit 1; }
-cmake --build "$build" -j2 --target fuzz_event_table fuzz_translator
+  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" fuzz_event_table fuzz_translator
 
 mkdir -p "$build/corpus-translator" "$build/corpus-event-table"
 for input in tests/formc/cases/*/input/* examples/forms/*; do

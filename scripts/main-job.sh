@@ -19,8 +19,7 @@ kelvo_setup
 windows=$(kelvo_windows_preset)
 for preset in native "$windows"; do
   echo "== building $preset"
-  cmake --preset "$preset" >"build/$preset.configure.log"
-  cmake --build --preset "$preset" -j2 >"build/$preset.build.log"
+  kelvo_build "$preset"
 done
 
 out="$KELVO_ROOT/build/main-job"

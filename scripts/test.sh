@@ -15,14 +15,11 @@ problems=()
 
 for preset in "${presets[@]}"; do
   echo "== $preset: configure and build"
-  if ! cmake --preset "$preset" >"build/$preset.configure.log" 2>&1; then
-    cat "build/$preset.configure.log"
-    problems+=("$preset: configure failed"); failed=$((failed + 1)); continue
-  fi
-  if ! cmake --build --preset "$preset" >"build/$preset.build.log" 2>&1; then
-    tail -n 60 "build/$preset.build.log"
-    problems+=("$preset: build failed"); failed=$((failed + 1)); continue
-  fi
+  kelvo_build "$preset" 2>&1
+  case $? in
+    1) problems+=("$preset: configure failed"); failed=$((failed + 1)); continue ;;
+    2) problems+=("$preset: build failed"); failed=$((failed + 1)); continue ;;
+  esac
   echo "== $preset: test"
   log="build/$preset.test.log"
   selection=()

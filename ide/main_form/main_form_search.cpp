@@ -1,8 +1,15 @@
-// What Find Next, Find Previous and the Replace dialog's buttons do in the
-// memo.
+// The Search menu: the Find, Replace and Go To dialogs opened, and what
+// Find Next, Find Previous and the Replace dialog's buttons do in the memo.
+#include <memory>
 #include <string>
 
+#include "dialog_fields.h"
+#include "editor_messages.h"
+#include "goto_form.h"
 #include "main_form.h"
+#include "replace_form.h"
+#include "search_form.h"
+#include "text_lines.h"
 #include "text_search.h"
 #include "wait_cursor.h"
 
@@ -10,13 +17,8 @@ namespace {
 
 void ReportNotFound(KVFORM &reporter, const KVSTRING &text)
 {
-    reporter.MessageBox(KVSTRING("Cannot find \"") + text + "\"", "Text not found",
+    reporter.MessageBox(EditorMessage::CannotFind(text), EditorMessage::TextNotFoundTitle,
                         MB_OK | MB_ICONINFORMATION);
-}
-
-KVSTRING ReplacedCount(int32_t count)
-{
-    return ("Replaced " + std::to_string(count) + (count == 1 ? " occurrence" : " occurrences")).c_str();
 }
 
 } // namespace
@@ -83,11 +85,55 @@ void KVMAINFORM::ReplaceAllOccurrences(KVFORM &reporter)
     }
     if (changed) {
         Memo.SelectAndShow(replaced->first, replaced->first);
-        StatusBar.ShowMessage(ReplacedCount(replaced->count));
+        StatusBar.ShowMessage(EditorMessage::Replaced(replaced->count).c_str());
     } else if (replaced && replaced->count == 0) {
         ReportNotFound(reporter, SearchText);
     } else {
-        reporter.MessageBox("Nothing was replaced: the text would be too long.", "Replace All",
+        reporter.MessageBox(EditorMessage::ReplacedTextTooLong, EditorMessage::ReplaceAllTitle,
                             MB_OK | MB_ICONEXCLAMATION);
     }
+}
+
+void KVMAINFORM::SearchFind(KvEvent &)
+{
+    const auto dialog = std::make_unique<KVSEARCHFORM>();
+    TheSearchForm = dialog.get();
+    dialog->Offer(SearchText, SearchMatchCase, SearchUpward);
+    const bool confirmed = dialog->ShowModal() != 0;
+    TheSearchForm = nullptr;
+    if (!confirmed)
+        return;
+    SearchText = dialog->FoundText;
+    SearchMatchCase = dialog->MatchCase;
+    SearchUpward = dialog->Upward;
+    FindOccurrence(SearchUpward, *this);
+}
+
+void KVMAINFORM::SearchReplace(KvEvent &)
+{
+    const auto dialog = std::make_unique<KVREPLACEFORM>(
+        ReplaceTarget{SearchText, SearchMatchCase, Replacement,
+                      [this](KVFORM &reporter) { FindOccurrence(false, reporter); },
+                      [this](KVFORM &reporter) { ReplaceOccurrence(reporter); },
+                      [this](KVFORM &reporter) { ReplaceAllOccurrences(reporter); }});
+    TheReplaceForm = dialog.get();
+    dialog->ShowModal();
+    TheReplaceForm = nullptr;
+}
+
+void KVMAINFORM::SearchGoTo(KvEvent &)
+{
+    const auto dialog = std::make_unique<KVGOTOFORM>();
+    TheGoToForm = dialog.get();
+    OfferText(dialog->LineEdit, std::to_string(Memo.CaretPosition().line).c_str());
+    const bool confirmed = dialog->ShowModal() != 0;
+    TheGoToForm = nullptr;
+    if (confirmed)
+        GoToLine(dialog->Line);
+}
+
+void KVMAINFORM::GoToLine(int32_t line)
+{
+    const int32_t start = LineStart(Memo.GetText(), line);
+    Memo.SelectAndShow(start, start);
 }

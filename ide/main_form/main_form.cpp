@@ -1,5 +1,8 @@
 #include "main_form.h"
 
+#include <memory>
+
+#include "about_form.h"
 #include "menu_table.h"
 #include "wait_cursor.h"
 
@@ -135,4 +138,12 @@ void KVMAINFORM::EditPaste(KvEvent &)
 {
     const WaitCursor wait;
     Memo.Paste();
+}
+
+void KVMAINFORM::HelpAbout(KvEvent &)
+{
+    const auto box = std::make_unique<KVABOUTFORM>();
+    TheAboutForm = box.get();
+    box->ShowModal();
+    TheAboutForm = nullptr;
 }

@@ -23,14 +23,14 @@ class KVMAINFORM : public KVFORM {
     void EventHandler(void *sender, KvEvent &event) override;
     // The close box asks to save changes first; Cancel keeps the window.
     LRESULT OnClose() override;
-    // Log-off and shut-down (end_session.cpp): changed text is saved or
+    // Log-off and shut-down (main_form_end_session.cpp): changed text is saved or
     // given up first; Cancel or a failed save keeps the session going.
     LRESULT OnQueryEndSession() override;
     LRESULT OnEndSession(KvBool ending) override;
     // Remembers the window for the next start, however it ends.
     LRESULT OnDestroy() override;
 
-    // Documents (documents.cpp).
+    // Documents (main_form_documents.cpp).
     // True lets the calling command discard or replace the text; false when
     // the user cancelled or the text could not be saved.
     virtual KvBool AskSaveChanges();
@@ -52,11 +52,11 @@ class KVMAINFORM : public KVFORM {
     virtual void EditCopy(KvEvent &event);
     virtual void EditPaste(KvEvent &event);
 
-    // Build commands (build_command.cpp).
+    // Build commands (main_form_build.cpp).
     virtual void BuildCompile(KvEvent &event);
     virtual void BuildCompileForm(KvEvent &event);
 
-    // Form preview (preview_command.cpp).
+    // Form preview (main_form_preview.cpp).
     virtual void BuildPreviewForm(KvEvent &event);
     // Says how a preview request went; an error also selects its line.
     virtual void AnnouncePreview(const PreviewReport &report);
@@ -64,8 +64,8 @@ class KVMAINFORM : public KVFORM {
     // about the document that New or Open replaced.
     virtual void ForgetPreview();
 
-    // Search: the Find dialog (search_form.cpp), the Replace dialog
-    // (replace_form.cpp) and what both do in the memo (search_commands.cpp).
+    // Search (main_form_search.cpp): the Find and the Replace dialog, and
+    // what both do in the memo.
     virtual void SearchFind(KvEvent &event);
     // Find Next and Find Previous search again for the last find text, or
     // open the Find dialog while there is none.
@@ -84,26 +84,26 @@ class KVMAINFORM : public KVFORM {
     // says in the status bar how many.
     virtual void ReplaceAllOccurrences(KVFORM &reporter);
 
-    // Help (about_form.cpp).
+    // Help: the about box.
     virtual void HelpAbout(KvEvent &event);
 
     virtual void ResizeEditor();
 
-    // View (view_commands.cpp): word wrap and the status bar.
+    // View (main_form_view.cpp): word wrap and the status bar.
     virtual void ViewWordWrap(KvEvent &event);
     virtual void ViewStatusBar(KvEvent &event);
     virtual void EditSelectAll(KvEvent &event);
     // Shows the caret's line and column (of the file's lines, not of the
     // rows the memo wraps them into) in the status bar.
     virtual void UpdateCaretPosition();
-    // Go To (goto_form.cpp): the caret to the start of the line, the last
+    // Go To (main_form_search.cpp): the caret to the start of the line, the last
     // line for a larger number, scrolled into view.
     virtual void SearchGoTo(KvEvent &event);
     virtual void GoToLine(int32_t line);
-    // Translate form (form_translation.cpp).
+    // Translate form (main_form_build.cpp).
     virtual void BuildTranslateForm(KvEvent &event);
     virtual void ShowTranslationResult(const KVSTRING &message, bool failed);
-    // The remembered window (window_memory.cpp): placement, word wrap and
+    // The remembered window (main_form_window_memory.cpp): placement, word wrap and
     // status bar from the last run, and back at the end of this one.
     virtual void ApplyWindowSettings(const WindowSettings &settings);
     virtual WindowSettings CurrentWindowSettings();

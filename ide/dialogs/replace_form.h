@@ -4,18 +4,31 @@
 // or the close box closes it.
 #pragma once
 
+#include <functional>
+
 #include "kvbutton.h"
 #include "kvcheckbox.h"
 #include "kvedit.h"
 #include "kvform.h"
+#include "kvstring.h"
 
-class KVMAINFORM;
+// What the dialog works on: the fields it opens with and hands back before
+// each button's action (the editor keeps them for the Find dialog and Find
+// Next), and the actions, each told the dialog to report in.
+struct ReplaceTarget {
+    KVSTRING &findText;
+    bool &matchCase;
+    KVSTRING &replacement;
+    std::function<void(KVFORM &reporter)> findNext;
+    std::function<void(KVFORM &reporter)> replace;
+    std::function<void(KVFORM &reporter)> replaceAll;
+};
 
 class KVREPLACEFORM : public KVFORM {
   public:
-    // Opens with the editor's last find text, selected, its case option
-    // and its last replacement.
-    explicit KVREPLACEFORM(KVMAINFORM &editor);
+    // Opens with the target's find text, selected, its case option and
+    // its replacement.
+    explicit KVREPLACEFORM(ReplaceTarget target);
 
     void EventHandler(void *sender, KvEvent &event) override;
 
@@ -29,11 +42,10 @@ class KVREPLACEFORM : public KVFORM {
     KVBUTTON ReplaceAllButton;
 
   private:
-    // Hands the fields to the editor, which keeps them for the Find dialog
-    // and Find Next.
+    // Hands the fields to the target.
     void Commit();
 
-    KVMAINFORM &Editor;
+    ReplaceTarget Target;
 };
 
 // The Replace dialog while it is shown.

@@ -2,57 +2,18 @@
 // its menu items take the command identifiers 1 to 30.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "gui_test_support.h"
 #include "isolated_settings.h"
 #include "main_form.h"
+#include "menu_table.h"
+#include "shortcut.h"
 
 namespace {
-
-// Items of the menu bar have no parent row.
-struct ItemRow {
-    KVMENUITEM KVMAINFORM::*item;
-    KVMENUITEM KVMAINFORM::*parent;
-    const char *caption;
-    const char *shortcut;
-};
-
-constexpr KVMENUITEM KVMAINFORM::*Bar = nullptr;
-
-const ItemRow Rows[] = {
-    {&KVMAINFORM::FileMenu, Bar, "&File", ""},
-    {&KVMAINFORM::NewItem, &KVMAINFORM::FileMenu, "&New", ""},
-    {&KVMAINFORM::OpenItem, &KVMAINFORM::FileMenu, "&Open", ""},
-    {&KVMAINFORM::SaveItem, &KVMAINFORM::FileMenu, "&Save\tF2", "+f2"},
-    {&KVMAINFORM::SaveAsItem, &KVMAINFORM::FileMenu, "Save &As", ""},
-    {&KVMAINFORM::FileSeparator, &KVMAINFORM::FileMenu, nullptr, ""},
-    {&KVMAINFORM::ExitItem, &KVMAINFORM::FileMenu, "E&xit\tAlt+X", "+alt+x"},
-    {&KVMAINFORM::EditMenu, Bar, "&Edit", ""},
-    {&KVMAINFORM::UndoItem, &KVMAINFORM::EditMenu, "&Undo\tCtrl+Z", "+ctrl+z"},
-    {&KVMAINFORM::EditSeparator, &KVMAINFORM::EditMenu, nullptr, ""},
-    {&KVMAINFORM::CutItem, &KVMAINFORM::EditMenu, "&Cut\tCtrl+X", "+ctrl+x"},
-    {&KVMAINFORM::CopyItem, &KVMAINFORM::EditMenu, "C&opy\tCtrl+C", "+ctrl+c"},
-    {&KVMAINFORM::PasteItem, &KVMAINFORM::EditMenu, "&Paste\tCtrl+V", "+ctrl+v"},
-    {&KVMAINFORM::SearchMenu, Bar, "&Search", ""},
-    {&KVMAINFORM::FindItem, &KVMAINFORM::SearchMenu, "&Find\tCtrl+F", "+ctrl+f"},
-    {&KVMAINFORM::FindNextItem, &KVMAINFORM::SearchMenu, "Find &Next\tF3", "+f3"},
-    {&KVMAINFORM::BuildMenu, Bar, "&Build", ""},
-    {&KVMAINFORM::CompileItem, &KVMAINFORM::BuildMenu, "Compile \tctrl+f5", "+ctrl+f5"},
-    {&KVMAINFORM::CompileFormItem, &KVMAINFORM::BuildMenu, "&Compile form \tf5", "+f5"},
-    {&KVMAINFORM::HelpMenu, Bar, "&Help", ""},
-    {&KVMAINFORM::AboutItem, &KVMAINFORM::HelpMenu, "About\tF1", "+f1"},
-    {&KVMAINFORM::WordWrapItem, &KVMAINFORM::ViewMenu, "Word &Wrap", ""},
-    {&KVMAINFORM::StatusBarItem, &KVMAINFORM::ViewMenu, "&Status Bar", ""},
-    {&KVMAINFORM::SelectAllItem, &KVMAINFORM::EditMenu, "Select &All\tCtrl+A", "+ctrl+a"},
-    {&KVMAINFORM::GoToItem, &KVMAINFORM::SearchMenu, "&Go To...\tCtrl+G", "+ctrl+g"},
-    {&KVMAINFORM::TranslateFormItem, &KVMAINFORM::BuildMenu, "&Translate form\tCtrl+F7", "+ctrl+f7"},
-    {&KVMAINFORM::PreviewItem, &KVMAINFORM::BuildMenu, "&Preview form\tF12", "+f12"},
-    {&KVMAINFORM::ViewMenu, Bar, "&View", ""},
-    {&KVMAINFORM::FindPreviousItem, &KVMAINFORM::SearchMenu, "Find &Previous\tShift+F3", "+shift+f3"},
-    {&KVMAINFORM::ReplaceItem, &KVMAINFORM::SearchMenu, "&Replace...\tCtrl+H", "+ctrl+h"},
-};
 
 // The captions of a menu's items in the order they show.
 std::vector<std::string> ItemTexts(HMENU menu)
@@ -75,6 +36,11 @@ struct Accelerator {
         return virt == other.virt && key == other.key && command == other.command;
     }
 };
+
+std::ostream &operator<<(std::ostream &out, const Accelerator &a)
+{
+    return out << "{virt " << a.virt << ", key " << a.key << ", command " << a.command << "}";
+}
 
 std::vector<Accelerator> AcceleratorsOf(HACCEL table)
 {
@@ -99,33 +65,53 @@ TEST(MainForm, IsBuiltAsTheMenuTableSaysAndStartsUntitled)
     EXPECT_EQ(ItemTexts(GetSubMenu(bar, 2)),
               (std::vector<std::string>{"&Find\tCtrl+F", "Find &Next\tF3", "Find &Previous\tShift+F3",
                                         "&Replace...\tCtrl+H", "&Go To...\tCtrl+G"}));
-    for (int i = 0; i < 30; ++i) {
-        const ItemRow &row = Rows[i];
+    // The items take the identifiers 1 to 30 in the order the form declares
+    // them, so that an item added at the end leaves every other one its
+    // identifier.
+    std::vector<KVMENUITEM *> declared;
+    for (const MenuRow &row : MenuTable)
+        declared.push_back(&(form.*row.item));
+    std::sort(declared.begin(), declared.end());
+    for (size_t i = 0; i < declared.size(); ++i)
+        EXPECT_EQ(declared[i]->GetID(), i + 1) << "item declared at place " << i + 1;
+
+    // Each row's item sits in its menu with its caption and answers its
+    // shortcut from the menu bar's accelerator table, and nothing else does.
+    std::vector<Accelerator> expected;
+    for (const MenuRow &row : MenuTable) {
         KVMENUITEM &item = form.*row.item;
-        SCOPED_TRACE(i + 1);
-        EXPECT_EQ(static_cast<int>(item.GetID()), i + 1);
+        const UINT id = static_cast<UINT>(item.GetID());
+        SCOPED_TRACE(row.caption ? row.caption : "separator");
         EXPECT_EQ(item.GetParentMenu(),
-                  row.parent == Bar ? static_cast<KVPOPUP *>(&form.MainMenu) : &(form.*row.parent));
-        EXPECT_EQ(item.GetShortcut(), row.shortcut);
-        const UINT state = GetMenuState(bar, i + 1, MF_BYCOMMAND);
+                  row.parent == nullptr ? static_cast<KVPOPUP *>(&form.MainMenu) : &(form.*row.parent));
+        const UINT state = GetMenuState(bar, id, MF_BYCOMMAND);
         if (row.caption == nullptr) {
             EXPECT_TRUE(state & MF_SEPARATOR);
             continue;
         }
         EXPECT_EQ(item.GetCaption(), row.caption);
         char text[64] = {};
-        GetMenuStringA(bar, i + 1, text, sizeof text, MF_BYCOMMAND);
+        GetMenuStringA(bar, id, text, sizeof text, MF_BYCOMMAND);
         EXPECT_STREQ(text, row.caption);
         // Only Save starts greyed: the untitled document has no file yet.
         EXPECT_EQ((state & MF_GRAYED) != 0, row.item == &KVMAINFORM::SaveItem);
         // A first start shows the status bar and does not wrap.
         EXPECT_EQ((state & MF_CHECKED) != 0, row.item == &KVMAINFORM::StatusBarItem);
+        if (row.shortcut == nullptr) {
+            EXPECT_EQ(item.GetShortcut(), "");
+            continue;
+        }
+        KVSTRING shortcut = row.shortcut;
+        const std::optional<ACCEL> key = ParseShortcut(shortcut);
+        ASSERT_TRUE(key.has_value());
+        EXPECT_EQ(item.GetShortcut(), shortcut);
+        expected.push_back({key->fVirt, key->key, static_cast<int>(id)});
     }
-    const std::vector<Accelerator> expected = {
-        {1, VK_F2, 4},  {17, 'X', 7},   {9, 'Z', 9},    {9, 'X', 11},    {9, 'C', 12},  {9, 'V', 13},
-        {9, 'A', 24},   {9, 'F', 15},   {1, VK_F3, 16}, {5, VK_F3, 29},  {9, 'H', 30},  {9, 'G', 25},
-        {9, VK_F5, 18}, {1, VK_F5, 19}, {9, VK_F7, 26}, {1, VK_F12, 27}, {1, VK_F1, 21}};
-    EXPECT_EQ(AcceleratorsOf(form.MainMenu.GetAcceleratorTable()), expected);
+    std::vector<Accelerator> table = AcceleratorsOf(form.MainMenu.GetAcceleratorTable());
+    const auto byCommand = [](const Accelerator &a, const Accelerator &b) { return a.command < b.command; };
+    std::sort(table.begin(), table.end(), byCommand);
+    std::sort(expected.begin(), expected.end(), byCommand);
+    EXPECT_EQ(table, expected);
 
     EXPECT_EQ(form.GetCaption(), "KVO IDE - Untitled");
     EXPECT_EQ(form.FileDialog.FileName, "Untitled");

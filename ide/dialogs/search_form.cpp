@@ -1,9 +1,6 @@
 #include "search_form.h"
 
-#include <memory>
-
 #include "dialog_fields.h"
-#include "main_form.h"
 
 KVSEARCHFORM *TheSearchForm = nullptr;
 
@@ -63,19 +60,4 @@ void KVSEARCHFORM::Offer(const KVSTRING &text, bool matchCase, bool upward)
     MatchCaseBox.SetState(matchCase ? BST_CHECKED : BST_UNCHECKED);
     UpButton.SetState(upward ? BST_CHECKED : BST_UNCHECKED);
     DownButton.SetState(upward ? BST_UNCHECKED : BST_CHECKED);
-}
-
-void KVMAINFORM::SearchFind(KvEvent &)
-{
-    const auto dialog = std::make_unique<KVSEARCHFORM>();
-    TheSearchForm = dialog.get();
-    dialog->Offer(SearchText, SearchMatchCase, SearchUpward);
-    const bool confirmed = dialog->ShowModal() != 0;
-    TheSearchForm = nullptr;
-    if (!confirmed)
-        return;
-    SearchText = dialog->FoundText;
-    SearchMatchCase = dialog->MatchCase;
-    SearchUpward = dialog->Upward;
-    FindOccurrence(SearchUpward, *this);
 }

@@ -8,17 +8,6 @@
 
 #include "kvstring.h"
 
-// Whether the path names a file (not a folder).
-bool IsFile(const KVSTRING &path);
-
-// The folder of kvf.exe, with its separator: the running program's when
-// kvf.exe is beside it, else the one of the kvf.exe the search path finds;
-// empty when there is none.
-KVSTRING FormCompilerDirectory();
-
-// The kvf.exe in that folder; empty when there is none.
-KVSTRING FindFormCompiler();
-
 struct CapturedRun {
     // False when the program could not be started.
     bool started;
@@ -32,7 +21,8 @@ struct CapturedRun {
 CapturedRun RunCaptured(const KVSTRING &program, const std::string &commandLine);
 
 // What kvf printed when it failed without a form error (its event table
-// missing, say), without its banner and on one line: "kvf failed: ...".
+// missing, say), without its banner and on one line; empty when it printed
+// nothing else.
 std::string KvfFailure(const std::string &output);
 
 struct TranslationError {
@@ -45,3 +35,7 @@ struct TranslationError {
 // The "Error in file '...' [at line #N]: ..." line of kvf's output; false
 // when there is none.
 bool FindTranslationError(const std::string &output, TranslationError &error);
+
+// Runs the form compiler on the file, named as one argument whatever it
+// holds, and collects what it prints.
+CapturedRun RunFormCompiler(const KVSTRING &compiler, const KVSTRING &fileName);

@@ -1,6 +1,8 @@
 #include "status_bar.h"
 
-#include <cstdio>
+#include <string>
+
+#include "editor_messages.h"
 
 namespace {
 
@@ -44,11 +46,10 @@ int32_t EditorStatusBar::Height() const { return Visible ? StripHeight : 0; }
 
 void EditorStatusBar::ShowPosition(int32_t line, int32_t column)
 {
-    char text[40];
-    std::snprintf(text, sizeof text, "Ln %d, Col %d", static_cast<int>(line), static_cast<int>(column));
+    const std::string text = EditorMessage::CaretPosition(line, column);
     // Unchanged text is not set again: every key would repaint the label.
-    if (Position.GetCaption() != text)
-        Position.SetCaption(text);
+    if (Position.GetCaption() != text.c_str())
+        Position.SetCaption(text.c_str());
 }
 
 void EditorStatusBar::ShowMessage(const KVSTRING &text) { Message.SetCaption(text); }

@@ -1,10 +1,7 @@
 #include "goto_form.h"
 
-#include <memory>
-#include <string>
-
 #include "dialog_fields.h"
-#include "main_form.h"
+#include "editor_messages.h"
 #include "text_lines.h"
 
 KVGOTOFORM *TheGoToForm = nullptr;
@@ -53,29 +50,12 @@ void KVGOTOFORM::GoClick()
     LineText = LineEdit.GetText();
     Line = ParseLineNumber(LineText);
     if (Line <= 0) {
-        MessageBox(KVSTRING("\"") + LineText + "\" is not a line number: enter a number of 1 or more.",
-                   "Go To Line", MB_OK | MB_ICONEXCLAMATION);
+        MessageBox(EditorMessage::NotALineNumber(LineText), EditorMessage::GoToLineTitle,
+                   MB_OK | MB_ICONEXCLAMATION);
         OfferText(LineEdit, LineText);
         LineEdit.SetFocus();
         return;
     }
     ModalResult = 1;
     Close();
-}
-
-void KVMAINFORM::SearchGoTo(KvEvent &)
-{
-    const auto dialog = std::make_unique<KVGOTOFORM>();
-    TheGoToForm = dialog.get();
-    OfferText(dialog->LineEdit, std::to_string(Memo.CaretPosition().line).c_str());
-    const bool confirmed = dialog->ShowModal() != 0;
-    TheGoToForm = nullptr;
-    if (confirmed)
-        GoToLine(dialog->Line);
-}
-
-void KVMAINFORM::GoToLine(int32_t line)
-{
-    const int32_t start = LineStart(Memo.GetText(), line);
-    Memo.SelectAndShow(start, start);
 }

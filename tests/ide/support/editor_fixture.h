@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "../runtime/scratch_directory.h"
+#include "../../runtime/scratch_directory.h"
 #include "dialog_answerer.h"
 #include "isolated_settings.h"
 #include "main_form.h"

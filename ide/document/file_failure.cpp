@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "editor_messages.h"
+
 namespace {
 
 // The system's errors a user meets with files, in the editor's words; any
@@ -12,17 +14,17 @@ struct KnownError {
 };
 
 const KnownError KnownErrors[] = {
-    {ERROR_FILE_NOT_FOUND, "The file does not exist."},
-    {ERROR_PATH_NOT_FOUND, "The folder does not exist."},
-    {ERROR_INVALID_NAME, "The name is not a valid file name."},
-    {ERROR_ACCESS_DENIED, "Access is denied."},
-    {ERROR_SHARING_VIOLATION, "Another program is using the file."},
-    {ERROR_LOCK_VIOLATION, "Another program is using the file."},
-    {ERROR_WRITE_PROTECT, "The disk is write-protected."},
-    {ERROR_DISK_FULL, "The disk is full."},
-    {ERROR_HANDLE_DISK_FULL, "The disk is full."},
-    {ERROR_NOT_ENOUGH_MEMORY, "There is not enough memory."},
-    {ERROR_OUTOFMEMORY, "There is not enough memory."},
+    {ERROR_FILE_NOT_FOUND, EditorMessage::FileDoesNotExist},
+    {ERROR_PATH_NOT_FOUND, EditorMessage::FolderDoesNotExist},
+    {ERROR_INVALID_NAME, EditorMessage::InvalidFileName},
+    {ERROR_ACCESS_DENIED, EditorMessage::AccessDenied},
+    {ERROR_SHARING_VIOLATION, EditorMessage::FileInUse},
+    {ERROR_LOCK_VIOLATION, EditorMessage::FileInUse},
+    {ERROR_WRITE_PROTECT, EditorMessage::DiskWriteProtected},
+    {ERROR_DISK_FULL, EditorMessage::DiskFull},
+    {ERROR_HANDLE_DISK_FULL, EditorMessage::DiskFull},
+    {ERROR_NOT_ENOUGH_MEMORY, EditorMessage::NotEnoughMemory},
+    {ERROR_OUTOFMEMORY, EditorMessage::NotEnoughMemory},
 };
 
 bool IsDiskFull(DWORD error) { return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL; }
@@ -34,16 +36,16 @@ std::string SystemText(DWORD error)
             return known.text;
     }
     char buffer[512] = {};
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                                        0, buffer, sizeof buffer, nullptr);
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                        error, 0, buffer, sizeof buffer, nullptr);
     std::string text(buffer, length);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
         text.pop_back();
-    return text.empty() ? "System error " + std::to_string(error) + "." : text;
+    return text.empty() ? EditorMessage::SystemError(error) : text;
 }
 
 // Whole kilobytes, rounded up: a copy of a few bytes still needs room.
-std::string Kilobytes(int64_t bytes) { return std::to_string((bytes + 1023) / 1024) + " KB"; }
+int64_t Kilobytes(int64_t bytes) { return (bytes + 1023) / 1024; }
 
 } // namespace
 
@@ -65,25 +67,24 @@ KVSTRING Explain(const FileFailure &failure)
         text = SystemText(failure.systemError);
         break;
     case FileFailure::Cause::ReadOnly:
-        text = "The file is read-only.";
+        text = EditorMessage::FileReadOnly;
         break;
     case FileFailure::Cause::Folder:
-        text = "The name belongs to a folder.";
+        text = EditorMessage::NameIsFolder;
         break;
     case FileFailure::Cause::TooLarge:
-        text = "The file is larger than the editor can hold (2 GB).";
+        text = EditorMessage::FileTooLarge;
         break;
     case FileFailure::Cause::NulBytes:
-        text = "The file holds NUL bytes, which the editor would cut the text at.";
+        text = EditorMessage::FileHoldsNul;
         break;
     case FileFailure::Cause::CodePage:
-        text = "The file holds bytes that this system's code page cannot carry, which the editor would change.";
+        text = EditorMessage::FileBeyondCodePage;
         break;
     case FileFailure::Cause::SafetyCopy:
         text = IsDiskFull(failure.systemError)
-                   ? "Not enough room for the safety copy of the old file: " + Kilobytes(failure.neededBytes) +
-                         " needed."
-                   : "The safety copy of the old file cannot be made beside it: " + SystemText(failure.systemError);
+                   ? EditorMessage::NoRoomForSafetyCopy(Kilobytes(failure.neededBytes))
+                   : EditorMessage::SafetyCopyFailed(SystemText(failure.systemError));
         break;
     }
     return KVSTRING(text.data(), static_cast<int32_t>(text.size()));

@@ -5,14 +5,10 @@
 #include <string>
 
 #include "code_page.h"
+#include "editor_messages.h"
 #include "win32_api.h"
 
 namespace {
-
-constexpr const char *UnusableNameTitle = "Unusable file name";
-constexpr const char *UnusableNameText =
-    "The chosen file name has characters that this system's code page cannot hold, so the editor cannot "
-    "open or save that file. Choose another name.";
 
 // ANSI text the editor gives the dialog: its own texts and a name it took
 // from the code page before.
@@ -77,7 +73,8 @@ KvBool KVDOCUMENTDIALOG::ExecuteWide(WideDialogFunction run)
 
     const std::optional<std::string> name = NarrowExactly(answer.c_str(), CP_ACP);
     if (!name) {
-        Lazy::MessageBoxA(record.hwndOwner, UnusableNameText, UnusableNameTitle, MB_OK | MB_ICONWARNING);
+        Lazy::MessageBoxA(record.hwndOwner, EditorMessage::UnusableFileName,
+                          EditorMessage::UnusableFileNameTitle, MB_OK | MB_ICONWARNING);
         return KvFalse;
     }
     FileName = KVSTRING(name->data(), static_cast<int32_t>(name->size()));

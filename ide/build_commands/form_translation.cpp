@@ -4,16 +4,9 @@
 
 #include <cstdlib>
 
-#include "form_line_selection.h"
-#include "main_form.h"
-#include "program_location.h"
 #include "scoped_handle.h"
-#include "wait_cursor.h"
 
 namespace {
-
-// MB_OK | MB_ICONEXCLAMATION
-constexpr uint32_t TranslateFailedFlags = 0x30;
 
 using OwnedHandle = ScopedHandle<HANDLE, CloseHandle>;
 
@@ -43,31 +36,6 @@ std::string QuotedArgument(const std::string &argument)
 }
 
 } // namespace
-
-bool IsFile(const KVSTRING &path)
-{
-    const DWORD attributes = GetFileAttributesA(path.Data());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-KVSTRING FormCompilerDirectory()
-{
-    const KVSTRING beside = ProgramDirectory();
-    if (Length(beside) > 0 && IsFile(beside + "kvf.exe"))
-        return beside;
-    char found[MAX_PATH];
-    char *name = nullptr;
-    const DWORD length = SearchPathA(nullptr, "kvf.exe", nullptr, MAX_PATH, found, &name);
-    if (length == 0 || length >= MAX_PATH || name == nullptr)
-        return KVSTRING();
-    return KVSTRING(found, static_cast<int32_t>(name - found));
-}
-
-KVSTRING FindFormCompiler()
-{
-    const KVSTRING directory = FormCompilerDirectory();
-    return Length(directory) > 0 ? directory + "kvf.exe" : KVSTRING();
-}
 
 CapturedRun RunCaptured(const KVSTRING &program, const std::string &commandLine)
 {
@@ -129,7 +97,7 @@ std::string KvfFailure(const std::string &output)
             break;
         }
     }
-    return said.empty() ? "kvf failed without a message" : "kvf failed: " + said;
+    return said;
 }
 
 bool FindTranslationError(const std::string &output, TranslationError &error)
@@ -153,46 +121,8 @@ bool FindTranslationError(const std::string &output, TranslationError &error)
     return true;
 }
 
-// Changed text is saved first, as Save (or Save As for an untitled
-// document) would; a cancelled or failed save runs nothing.
-void KVMAINFORM::BuildTranslateForm(KvEvent &)
+CapturedRun RunFormCompiler(const KVSTRING &compiler, const KVSTRING &fileName)
 {
-    if (IsUntitled() || Memo.GetModified()) {
-        if (!(IsUntitled() ? SaveUnderNewName() : SaveCurrentFile()))
-            return;
-    }
-    const KVSTRING compiler = FindFormCompiler();
-    if (Length(compiler) == 0) {
-        ShowTranslationResult("Translate form: kvf.exe was found neither beside kvide nor on the PATH", true);
-        return;
-    }
-    const std::string fileName(FileDialog.FileName.Data(), static_cast<size_t>(FileDialog.FileName.Len()));
-    CapturedRun run{};
-    {
-        const WaitCursor wait;
-        run = RunCaptured(compiler, QuotedArgument(std::string(compiler.Data())) + " " + QuotedArgument(fileName));
-    }
-    if (!run.started) {
-        ShowTranslationResult(KVSTRING("Translate form: cannot start ") + compiler, true);
-        return;
-    }
-    TranslationError error;
-    if (FindTranslationError(run.output, error)) {
-        if (error.line > 0)
-            SelectFormLine(Memo, error.line);
-        ShowTranslationResult(KVSTRING(error.message.c_str()), true);
-        return;
-    }
-    if (run.exitCode != 0) {
-        ShowTranslationResult(KVSTRING("Translate form: ") + KvfFailure(run.output).c_str(), true);
-        return;
-    }
-    ShowTranslationResult(KVSTRING("Form translated: ") + FileDialog.FileName + ".kv written", false);
-}
-
-void KVMAINFORM::ShowTranslationResult(const KVSTRING &message, bool failed)
-{
-    StatusBar.ShowMessage(message);
-    if (failed)
-        MessageBox(message, "Translate form", TranslateFailedFlags);
+    const std::string name(fileName.Data(), static_cast<size_t>(fileName.Len()));
+    return RunCaptured(compiler, QuotedArgument(std::string(compiler.Data())) + " " + QuotedArgument(name));
 }

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "editor_messages.h"
 #include "form_outline.h"
 #include "form_reader.h"
 #include "kvmemorystream.h"
@@ -37,25 +38,20 @@ void PlaceRestored(KVFORM &form, const RECT &frame)
 
 std::string PreviewReport::Summary() const
 {
-    if (!Shown()) {
-        if (errorLine > 0)
-            return "Preview: line " + std::to_string(errorLine) + ": " + error;
-        return "Preview: " + error;
-    }
-    std::string summary = "Preview: ";
+    if (!Shown())
+        return EditorMessage::PreviewFailed(error, errorLine);
+    std::string summary = EditorMessage::PreviewShown;
     if (skippedLines == 0)
-        summary += "every property shown";
+        summary += EditorMessage::EveryPropertyShown;
     else
-        summary += std::to_string(skippedLines) + " line(s) not previewed, the first at line " +
-                   std::to_string(firstSkippedLine);
+        summary += EditorMessage::LinesNotPreviewed(skippedLines, firstSkippedLine);
     if (!notShown.empty()) {
-        summary += "; not shown:";
+        summary += EditorMessage::NotShown;
         for (const std::string &object : notShown)
             summary += " " + object;
     }
     if (leftOut > 0)
-        summary += "; " + std::to_string(leftOut) + " left out (at most " +
-                   std::to_string(PreviewObjectLimit) + " controls and menu items)";
+        summary += EditorMessage::LeftOut(leftOut, PreviewObjectLimit);
     return summary;
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "document_file.h"
+#include "editor_messages.h"
 #include "main_form.h"
 #include "wait_cursor.h"
 
@@ -16,12 +17,6 @@ constexpr uint32_t SavePromptFlags = 0x33;
 constexpr uint32_t FailureFlags = 0x30;
 // MB_YESNO | MB_ICONQUESTION
 constexpr uint32_t CreatePromptFlags = 0x24;
-
-// The first line names what failed, the paragraph below it why.
-KVSTRING FailureMessage(const char *what, const KVSTRING &fileName, const FileFailure &failure)
-{
-    return KVSTRING(what) + fileName + "\n\n" + Explain(failure);
-}
 
 KVSTRING FullPathOf(const KVSTRING &fileName)
 {
@@ -42,9 +37,8 @@ KvBool KVMAINFORM::AskSaveChanges()
 {
     if (!Memo.GetModified())
         return KvTrue;
-    const KVSTRING question = KVSTRING("The text in the ") + FileDialog.FileName +
-                              " file has changed.\n\nDo you want to save the changes?";
-    switch (MessageBox(question, "Save changes", SavePromptFlags)) {
+    switch (MessageBox(EditorMessage::SaveChangesQuestion(FileDialog.FileName),
+                       EditorMessage::SaveChangesTitle, SavePromptFlags)) {
     case IDCANCEL:
         return KvFalse;
     case IDYES:
@@ -82,13 +76,13 @@ void KVMAINFORM::FileOpen(KvEvent &)
 void KVMAINFORM::OpenNamedFile(const KVSTRING &fileName)
 {
     const KVSTRING fullName = FullPathOf(fileName);
-    if (GetFileAttributesA(fullName.Data()) != INVALID_FILE_ATTRIBUTES || GetLastError() != ERROR_FILE_NOT_FOUND) {
+    if (GetFileAttributesA(fullName.Data()) != INVALID_FILE_ATTRIBUTES ||
+        GetLastError() != ERROR_FILE_NOT_FOUND) {
         LoadFile(fullName);
         return;
     }
-    const KVSTRING question =
-        KVSTRING("The file ") + fullName + " does not exist.\n\nDo you want to create a new file?";
-    if (MessageBox(question, "Create file", CreatePromptFlags) != IDYES)
+    if (MessageBox(EditorMessage::CreateFileQuestion(fullName), EditorMessage::CreateFileTitle,
+                   CreatePromptFlags) != IDYES)
         return;
     Memo.SetText("");
     FileDialog.FileName = fullName;
@@ -113,7 +107,8 @@ bool KVMAINFORM::LoadFile(const KVSTRING &fileName)
         }
     }
     if (failure.Failed()) {
-        MessageBox(FailureMessage("Cannot open ", fileName, failure), "Open failed", FailureFlags);
+        MessageBox(EditorMessage::CannotOpen(fileName, Explain(failure)), EditorMessage::OpenFailedTitle,
+                   FailureFlags);
         return false;
     }
     FileDialog.FileName = fileName;
@@ -126,10 +121,10 @@ bool KVMAINFORM::SaveCurrentFile()
 {
     const SaveResult result = SaveDocument(FileDialog.FileName, Memo.GetText());
     if (!result.saved) {
-        KVSTRING message = FailureMessage("Cannot save ", FileDialog.FileName, result.failure);
+        KVSTRING message = EditorMessage::CannotSave(FileDialog.FileName, Explain(result.failure));
         if (Length(result.previousTextCopy) > 0)
-            message = message + "\n\nIts previous text is in " + result.previousTextCopy;
-        MessageBox(message, "Save failed", FailureFlags);
+            message = message + EditorMessage::PreviousTextKeptIn(result.previousTextCopy);
+        MessageBox(message, EditorMessage::SaveFailedTitle, FailureFlags);
         return false;
     }
     Memo.SetModified(KvFalse);

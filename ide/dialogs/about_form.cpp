@@ -1,9 +1,5 @@
 #include "about_form.h"
 
-#include <memory>
-
-#include "main_form.h"
-
 KVABOUTFORM *TheAboutForm = nullptr;
 
 KVABOUTFORM::KVABOUTFORM()
@@ -37,12 +33,4 @@ void KVABOUTFORM::EventHandler(void *sender, KvEvent &event)
 {
     if (sender == &AboutOkButton && event.Event == eClick)
         Close();
-}
-
-void KVMAINFORM::HelpAbout(KvEvent &)
-{
-    const auto box = std::make_unique<KVABOUTFORM>();
-    TheAboutForm = box.get();
-    box->ShowModal();
-    TheAboutForm = nullptr;
 }

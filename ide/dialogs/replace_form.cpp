@@ -1,13 +1,12 @@
 #include "replace_form.h"
 
-#include <memory>
+#include <utility>
 
 #include "dialog_fields.h"
-#include "main_form.h"
 
 KVREPLACEFORM *TheReplaceForm = nullptr;
 
-KVREPLACEFORM::KVREPLACEFORM(KVMAINFORM &editor) : Editor(editor)
+KVREPLACEFORM::KVREPLACEFORM(ReplaceTarget target) : Target(std::move(target))
 {
     SetWidth(393);
     SetHeight(125);
@@ -25,10 +24,10 @@ KVREPLACEFORM::KVREPLACEFORM(KVMAINFORM &editor) : Editor(editor)
     // Enter finds the next occurrence; Escape closes the dialog.
     SetDefaultButton(&FindNextButton);
 
-    OfferText(FindEdit, editor.SearchText);
+    OfferText(FindEdit, Target.findText);
     EnableWhileFilled(FindEdit, {&FindNextButton, &ReplaceButton, &ReplaceAllButton});
-    ReplaceEdit.SetText(editor.Replacement);
-    MatchCaseBox.SetState(editor.SearchMatchCase ? BST_CHECKED : BST_UNCHECKED);
+    ReplaceEdit.SetText(Target.replacement);
+    MatchCaseBox.SetState(Target.matchCase ? BST_CHECKED : BST_UNCHECKED);
 
     OnCreate();
     KvEvent created(eCreate);
@@ -45,27 +44,19 @@ void KVREPLACEFORM::EventHandler(void *sender, KvEvent &event)
         return;
     if (sender == &FindNextButton) {
         Commit();
-        Editor.FindOccurrence(false, *this);
+        Target.findNext(*this);
     } else if (sender == &ReplaceButton) {
         Commit();
-        Editor.ReplaceOccurrence(*this);
+        Target.replace(*this);
     } else if (sender == &ReplaceAllButton) {
         Commit();
-        Editor.ReplaceAllOccurrences(*this);
+        Target.replaceAll(*this);
     }
 }
 
 void KVREPLACEFORM::Commit()
 {
-    Editor.SearchText = FindEdit.GetText();
-    Editor.SearchMatchCase = MatchCaseBox.GetState() == BST_CHECKED;
-    Editor.Replacement = ReplaceEdit.GetText();
-}
-
-void KVMAINFORM::SearchReplace(KvEvent &)
-{
-    const auto dialog = std::make_unique<KVREPLACEFORM>(*this);
-    TheReplaceForm = dialog.get();
-    dialog->ShowModal();
-    TheReplaceForm = nullptr;
+    Target.findText = FindEdit.GetText();
+    Target.matchCase = MatchCaseBox.GetState() == BST_CHECKED;
+    Target.replacement = ReplaceEdit.GetText();
 }

@@ -15,8 +15,8 @@
 # nothing is built or started then). Exits non-zero on the first check that
 # fails.
 set -euo pipefail
-source "$(dirname "$0")/environment.sh"
-source "$(dirname "$0")/windows-programs.sh"
+source "$(dirname "$0")/../../scripts/environment.sh"
+source "$KELVO_ROOT/scripts/windows-programs.sh"
 cd "$KELVO_ROOT"
 if [ -z "${KELVO_E2E_BUILD:-}" ]; then
   unset DISPLAY # a virtual display of its own: key presses must not go astray
@@ -28,8 +28,7 @@ if [ -n "${KELVO_E2E_BUILD:-}" ]; then
   work="$tree/e2e-kvide"
 else
   preset=$(kelvo_windows_preset)
-  cmake --preset "$preset" >"build/$preset.configure.log"
-  cmake --build --preset "$preset" -j2 --target kvide kvf kvo_stand_in >"build/$preset.build.log"
+  kelvo_build "$preset" kvide kvf kvo_stand_in
   tree="$KELVO_ROOT/build/$preset"
   work="$KELVO_ROOT/build/e2e-kvide"
 fi

@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "../runtime/scratch_directory.h"
+#include "../../runtime/scratch_directory.h"
 #include "document_file.h"
 
 namespace {

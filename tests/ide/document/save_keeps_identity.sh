@@ -5,8 +5,8 @@
 # Run by the test suite in a Windows build tree (KELVO_BUILD), on the
 # suite's Wine server.
 set -uo pipefail
-source "$(dirname "$0")/../../scripts/environment.sh"
-source "$(dirname "$0")/../../scripts/windows-programs.sh"
+source "$(dirname "$0")/../../../scripts/environment.sh"
+source "$KELVO_ROOT/scripts/windows-programs.sh"
 probe="$KELVO_BUILD/tests/ide/save_probe.exe"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,7 +1,5 @@
 #include "build_command.h"
 
-#include "main_form.h"
-
 KVSTRING BuildCommandLine(const KVSTRING &fileName)
 {
     KVSTRING line = "kvo \"";
@@ -16,17 +14,3 @@ KVSTRING BuildCommandLine(const KVSTRING &fileName)
 }
 
 void RunCompiler(const KVSTRING &fileName) { RunCommand(BuildCommandLine(fileName)); }
-
-void KVMAINFORM::BuildCompile(KvEvent &) { CompileCurrentFile(); }
-
-void KVMAINFORM::BuildCompileForm(KvEvent &) { CompileCurrentFile(); }
-
-// The command processor's console took the keyboard; once it has ended the
-// editor takes it back, so that typing goes on in the memo (Wine leaves no
-// window in the foreground otherwise).
-void KVMAINFORM::CompileCurrentFile()
-{
-    RunCompiler(FileDialog.FileName);
-    Lazy::SetForegroundWindow(Handle);
-    Memo.SetFocus();
-}

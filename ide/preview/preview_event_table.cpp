@@ -1,7 +1,7 @@
 #include "preview_event_table.h"
 
 #include "event_table_file.h"
-#include "form_translation.h"
+#include "kvf_location.h"
 #include "program_location.h"
 
 // Beside the editor, else beside the kvf that Translate form runs.
