@@ -152,8 +152,9 @@ void TimeDesigner(KVMAINFORM &form, DesignTimings &timings)
     KVCONTROL &panel = *preview.GetChild(Panels);
     KVCONTROL &control = *panel.GetChild(ControlsPerPanel);
     const std::string before = Text(form.Memo.GetText());
-    timings.arrowKey.push_back(
-        Seconds([&] { Offer(preview, preview.GetHandle(), WM_KEYDOWN, VK_RIGHT, {0, 0}); }));
+    timings.arrowKey.push_back(Seconds([&] {
+        Offer(preview, preview.GetHandle(), WM_KEYDOWN, VK_RIGHT, {0, 0});
+    }));
     if (Text(form.Memo.GetText()) == before) {
         std::fprintf(stderr, "the arrow key changed no text\n");
         std::exit(1);

@@ -1,8 +1,8 @@
 // The editor's side of the form designer: the Design menu, the designer's
 // edits made in the memo, and the open preview following the text.
+#include "editor_messages.h"
 #include "form_line_selection.h"
 #include "main_form.h"
-#include "editor_messages.h"
 #include "preview_event_table.h"
 
 namespace {

@@ -236,7 +236,8 @@ void FormDesigner::MoveSelection(int32_t dx, int32_t dy, bool resize)
     Place(selected, from, to, resize);
 }
 
-void FormDesigner::AddControl(std::string_view type, std::string_view textProperty, int32_t width, int32_t height)
+void FormDesigner::AddControl(std::string_view type, std::string_view textProperty, int32_t width,
+                              int32_t height)
 {
     if (!InStep())
         return;
@@ -252,8 +253,8 @@ void FormDesigner::AddControl(std::string_view type, std::string_view textProper
             taken.push_back(PlaceOf(static_cast<int32_t>(k)));
     }
     KVCONTROL &holder = *Window(container);
-    const PlaceRect place = FindFreePlace(taken, holder.GetClientWidth(), holder.GetClientHeight(), width,
-                                          height, DesignGrid);
+    const PlaceRect place =
+        FindFreePlace(taken, holder.GetClientWidth(), holder.GetClientHeight(), width, height, DesignGrid);
     const AddedControl added = ::AddControl(*outline, container, type, textProperty, place);
     if (!added.change.edit)
         return;
@@ -411,8 +412,8 @@ void FormDesigner::Press(const MSG &message)
         return;
     const int32_t handle = selected != 0 ? frame.HandleAt(message.pt) : -1;
     const int32_t object = handle >= 0 ? selected : ObjectOfWindow(message.hwnd);
-    const bool second = handle < 0 && object == lastPressObject &&
-                        message.time - lastPressTime <= Lazy::GetDoubleClickTime();
+    const bool second =
+        handle < 0 && object == lastPressObject && message.time - lastPressTime <= Lazy::GetDoubleClickTime();
     lastPressObject = second || handle >= 0 ? -1 : object;
     lastPressTime = message.time;
     if (object != selected)

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "event_table.h"
+#include "form_designer.h"
 #include "kvform.h"
 #include "kvstring.h"
-#include "form_designer.h"
 
 class PreviewObjects;
 

@@ -14,8 +14,8 @@
 #include "form_reader.h"
 #include "kvform.h"
 #include "kvmenu.h"
-#include "preview_form.h"
 #include "preview_classes.h"
+#include "preview_form.h"
 
 // One preview's objects, which go together: the form first, then the
 // controls and menus in the order they were made.

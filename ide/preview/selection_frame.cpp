@@ -22,9 +22,10 @@ void SelectionFrame::Mark(KVCONTROL &control)
         return;
     const int32_t x = control.GetLeft(), y = control.GetTop();
     const int32_t w = control.GetWidth(), h = control.GetHeight();
-    const RECT lines[LineCount] = {
-        {x - 1, y - 1, x + w + 1, y}, {x - 1, y + h, x + w + 1, y + h + 1},
-        {x - 1, y - 1, x, y + h + 1}, {x + w, y - 1, x + w + 1, y + h + 1}};
+    const RECT lines[LineCount] = {{x - 1, y - 1, x + w + 1, y},
+                                   {x - 1, y + h, x + w + 1, y + h + 1},
+                                   {x - 1, y - 1, x, y + h + 1},
+                                   {x + w, y - 1, x + w + 1, y + h + 1}};
     // Outside the control, so that the control's own painting never covers
     // them.
     const int32_t left = x - HandleSize, middleX = x + w / 2 - HandleSize / 2, right = x + w;
@@ -68,7 +69,8 @@ int32_t SelectionFrame::HandleAt(POINT screen) const
     Lazy::MapWindowPoints(nullptr, parent, &point, 1);
     for (size_t k = 0; k < HandleCount; ++k) {
         const RECT &box = handles[k];
-        if (point.x >= box.left - 1 && point.x <= box.right && point.y >= box.top - 1 && point.y <= box.bottom)
+        if (point.x >= box.left - 1 && point.x <= box.right && point.y >= box.top - 1 &&
+            point.y <= box.bottom)
             return static_cast<int32_t>(k);
     }
     return -1;

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "editor_fixture.h"
+#include "editor_messages.h"
+#include "form_messages.h"
 #include "gui_test_support.h"
 #include "kvmemorystream.h"
-#include "form_messages.h"
-#include "editor_messages.h"
 #include "preview_event_table.h"
 #include "translate_form.h"
 
@@ -88,7 +88,8 @@ class DesignerTest : public EditorTest {
         HWND window = WindowFromPoint(screen);
         POINT client = screen;
         ScreenToClient(window, &client);
-        PostMessageA(window, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(client.x, client.y));
+        PostMessageA(window, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON,
+                     MAKELPARAM(client.x, client.y));
         PumpUntil([] { return false; }, 50);
     }
 
@@ -121,7 +122,8 @@ int MarkWindows(HWND parent)
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         char name[16] = {};
         GetClassNameA(child, name, sizeof name);
-        count += lstrcmpiA(name, "static") == 0 && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BLACKRECT;
+        count += lstrcmpiA(name, "static") == 0 &&
+                 (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BLACKRECT;
     }
     return count;
 }
@@ -130,11 +132,14 @@ int MarkWindows(HWND parent)
 
 TEST_F(DesignerTest, KeysSelectInTheTextsOrderMoveAndResizeAndEachMoveIsOneUndoStep)
 {
-    const char *const selections[][2] = {
-        {nullptr, "Ok (KvButton): 8, 8, 75 x 25"}, {nullptr, "Box (KvPanel): 8, 48, 200 x 100"},
-        {nullptr, "Name (KvLabel): "},             {nullptr, "Demo (Form): "},
-        {"shift", "Name (KvLabel): "},             {"escape", "Box (KvPanel): "},
-        {"escape", "Demo (Form): "},               {nullptr, "Ok (KvButton): "}};
+    const char *const selections[][2] = {{nullptr, "Ok (KvButton): 8, 8, 75 x 25"},
+                                         {nullptr, "Box (KvPanel): 8, 48, 200 x 100"},
+                                         {nullptr, "Name (KvLabel): "},
+                                         {nullptr, "Demo (Form): "},
+                                         {"shift", "Name (KvLabel): "},
+                                         {"escape", "Box (KvPanel): "},
+                                         {"escape", "Demo (Form): "},
+                                         {nullptr, "Ok (KvButton): "}};
     for (const auto &step : selections) {
         const bool escape = step[0] && std::string(step[0]) == "escape";
         Key(escape ? VK_ESCAPE : VK_TAB, step[0] && !escape ? VK_SHIFT : 0);
@@ -178,14 +183,15 @@ TEST_F(DesignerTest, AddedAndDeletedControlsAreBlocksOfTheTextThatTheFormCompile
     // the first free place (the label Name takes the panel's corner).
     Command(form.AddLabelItem);
     EXPECT_EQ(Status(), "Label1 (KvLabel): 8, 24, 100 x 20");
-    const std::string added = Replaced(Form, "    END\r\n  END\r\n  Tick",
-                                       "    END\r\n"
-                                       "    Button1 AS KvButton\r\n      Caption = \"Button1\"\r\n"
-                                       "      Left = 120\r\n      Top = 8\r\n      Width = 75\r\n      Height = 25\r\n"
-                                       "    END\r\n"
-                                       "    Label1 AS KvLabel\r\n      Caption = \"Label1\"\r\n"
-                                       "      Left = 8\r\n      Top = 24\r\n      Width = 100\r\n      Height = 20\r\n"
-                                       "    END\r\n  END\r\n  Tick");
+    const std::string added =
+        Replaced(Form, "    END\r\n  END\r\n  Tick",
+                 "    END\r\n"
+                 "    Button1 AS KvButton\r\n      Caption = \"Button1\"\r\n"
+                 "      Left = 120\r\n      Top = 8\r\n      Width = 75\r\n      Height = 25\r\n"
+                 "    END\r\n"
+                 "    Label1 AS KvLabel\r\n      Caption = \"Label1\"\r\n"
+                 "      Left = 8\r\n      Top = 24\r\n      Width = 100\r\n      Height = 20\r\n"
+                 "    END\r\n  END\r\n  Tick");
     EXPECT_EQ(MemoText(), added);
     EventTable events;
     ASSERT_EQ(LoadPreviewEventTable(events), nullptr);
@@ -250,13 +256,15 @@ TEST_F(DesignerTest, TheFramesSizeIsWrittenAndThePreviewFollowsTheTextKeepingThe
     SendMessageA(window.GetHandle(), WM_ENTERSIZEMOVE, 0, 0);
     window.SetBounds(window.GetLeft(), window.GetTop(), 360, 260);
     SendMessageA(window.GetHandle(), WM_EXITSIZEMOVE, 0, 0);
-    EXPECT_EQ(MemoText(), Replaced(Form, "  Width = 320\r\n  Height = 240", "  Width = 360\r\n  Height = 260"));
+    EXPECT_EQ(MemoText(),
+              Replaced(Form, "  Width = 320\r\n  Height = 240", "  Width = 360\r\n  Height = 260"));
 
     // Replaced as a paste replaces the text, which the edit control reports.
     Designer().Select(1);
     form.Memo.ReplaceAllText(Kv(Replaced(Form, "  END\r\nEND", "  END\r\n  what\r\nEND")));
-    EXPECT_TRUE(PumpUntil([&] { return Status() == std::string("Preview: line 22: ") + FormMessage::UnknownStatement; }))
-        << Status();
+    EXPECT_TRUE(PumpUntil([&] {
+        return Status() == std::string("Preview: line 22: ") + FormMessage::UnknownStatement;
+    })) << Status();
     EXPECT_EQ(form.Preview.Window(), &window);
 
     form.Memo.ReplaceAllText(Kv(Replaced(Form, "Caption = \"OK\"", "Caption = \"Fine\"")));
