@@ -295,6 +295,9 @@ void FormDesigner::FormResized()
     const DesignChange change =
         SetWholeNumbers(*outline, 0, {{"Width", form.GetWidth()}, {"Height", form.GetHeight()}});
     if (change.Refused()) {
+        // The window keeps the size the text gives it.
+        const SIZE before = objects->Form().SizeBeforeResize();
+        form.SetBounds(form.GetLeft(), form.GetTop(), before.cx, before.cy);
         host.status(DescribeRefusal(outline->Objects().front(), change, true));
         return;
     }

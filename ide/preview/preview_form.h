@@ -20,6 +20,8 @@ class KVPREVIEWFORM : public KVFORM {
 
     // Called when a drag of the frame by the user ends with another size.
     std::function<void()> FrameResized;
+    // The size the frame had when the user's last drag of it began.
+    SIZE SizeBeforeResize() const { return SizeBeforeDrag; }
 
   private:
     std::optional<RECT> LastFrame;

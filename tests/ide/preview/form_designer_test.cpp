@@ -270,4 +270,18 @@ TEST_F(DesignerTest, TheFramesSizeIsWrittenAndThePreviewFollowsTheTextKeepingThe
     form.Memo.ReplaceAllText(Kv(Replaced(Form, "Caption = \"OK\"", "Caption = \"Fine\"")));
     ASSERT_TRUE(PumpUntil([&] { return form.Preview.Window() && Ok().GetCaption() == "Fine"; }));
     EXPECT_EQ(Designer().Selected(), 1);
+
+    // A size written as an expression stays, and so does the window's.
+    const std::string computed = Replaced(Form, "  Width = 320", "  Width = 300 + 20");
+    form.Memo.ReplaceAllText(Kv(computed));
+    // Not applied, the expression leaves the window its default width.
+    ASSERT_TRUE(PumpUntil([&] { return form.Preview.Window() && form.Preview.Window()->GetWidth() == 400; }));
+    KVFORM &again = *form.Preview.Window();
+    const int32_t width = again.GetWidth();
+    SendMessageA(again.GetHandle(), WM_ENTERSIZEMOVE, 0, 0);
+    again.SetBounds(again.GetLeft(), again.GetTop(), width + 40, 260);
+    SendMessageA(again.GetHandle(), WM_EXITSIZEMOVE, 0, 0);
+    EXPECT_EQ(Status(), "Demo's Width is set by an expression on line 2; it cannot be resized");
+    EXPECT_EQ(again.GetWidth(), width);
+    EXPECT_EQ(MemoText(), computed);
 }
