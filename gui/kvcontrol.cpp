@@ -1,6 +1,7 @@
 #include "kvcontrol.h"
 
 #include "app_instance.h"
+#include "kvform.h"
 
 KVCONTROL::KVCONTROL() : Font(this), Canvas() {}
 
@@ -285,6 +286,8 @@ void KVCONTROL::TakeFocusIfFormHasNone()
     KVCONTROL *form = EnclosingForm();
     if (!form || form->GetHandle() != Lazy::GetActiveWindow() || !TakesTabFocus() ||
         form->HasFocusedControl())
+        return;
+    if (auto *asForm = dynamic_cast<KVFORM *>(form); asForm && asForm->KeepsKeyboard())
         return;
     SetFocus();
 }

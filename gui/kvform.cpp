@@ -252,6 +252,8 @@ void KVFORM::RememberFocus(KVCONTROL &control) { LastFocused = &control; }
 
 KVCONTROL *KVFORM::FocusTarget()
 {
+    if (KeepsKeyboard())
+        return nullptr;
     KVCONTROL *last = LastFocused.Get();
     if (last && last != this && Contains(last) && last->TakesTabFocus())
         return last;
@@ -322,6 +324,24 @@ KVBUTTON *KVFORM::GetDefaultButton()
 void KVFORM::SetShortcutForm(KVFORM *form) { ShortcutForm = form; }
 
 KVFORM *KVFORM::GetShortcutForm() { return static_cast<KVFORM *>(ShortcutForm.Get()); }
+
+void KVFORM::SetMessageFilter(MessageFilter filter)
+{
+    Filter = std::move(filter);
+    // The keyboard leaves a control that had it when the filter came.
+    if (Filter && HasFocusedControl())
+        Lazy::SetFocus(Handle);
+}
+
+// The filter is called from a copy: it may delete the form, or replace
+// itself.
+bool KVFORM::FilterMessage(MSG &message)
+{
+    if (!Filter)
+        return false;
+    const MessageFilter filter = Filter;
+    return filter(message);
+}
 
 // A pressed button notifies its form; the form reflects the notification to
 // the button, which raises eClick as for a click.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "kvcontrol.h"
 
@@ -90,6 +91,18 @@ class KVFORM : public KVCONTROL {
     virtual void SetShortcutForm(KVFORM *form);
     // Null when it is this form's own, or the other form is gone.
     virtual KVFORM *GetShortcutForm();
+    // Offered the mouse and key messages of every window inside the form
+    // as the message loop takes them, before shortcuts translate them and
+    // before any window sees them; it answers true for a message it used,
+    // which then goes no further. While a filter is set the form keeps the
+    // keyboard itself: the focus it gets goes to none of its controls, and
+    // no control added takes it (a form designer's surface). An empty
+    // filter ends it.
+    using MessageFilter = std::function<bool(MSG &message)>;
+    virtual void SetMessageFilter(MessageFilter filter);
+    // Whether the form's filter used the message; false without a filter.
+    bool FilterMessage(MSG &message);
+    bool KeepsKeyboard() const { return static_cast<bool>(Filter); }
 
     // Enter or Escape that reached `focused` and that its hooks and
     // handlers left: Escape closes a modal dialog (see ShowModal); Enter
@@ -105,7 +118,8 @@ class KVFORM : public KVCONTROL {
     void RememberFocus(KVCONTROL &control);
     // Where the focus that the form gets goes: the control that had it last
     // while it still exists, is inside the form, visible and enabled; else
-    // the first control that takes the focus; null for none.
+    // the first control that takes the focus; null for none, and while the
+    // form keeps the keyboard (a message filter is set).
     KVCONTROL *FocusTarget();
 
   protected:
@@ -138,4 +152,5 @@ class KVFORM : public KVCONTROL {
     ControlRef DefaultButton;
     ControlRef ShortcutForm;
     ControlRef LastFocused;
+    MessageFilter Filter;
 };

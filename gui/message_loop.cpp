@@ -75,6 +75,22 @@ bool TranslateAccelerators(MSG &message)
     return false;
 }
 
+bool IsMouseOrKey(UINT message)
+{
+    return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_KEYFIRST && message <= WM_KEYLAST);
+}
+
+// Offers a mouse or key message to the filter of the form around its
+// window; true when the filter used it.
+bool FilteredByForm(MSG &message)
+{
+    if (!IsMouseOrKey(message.message))
+        return false;
+    auto *form = dynamic_cast<KVFORM *>(FindControl(TopLevelWindow(message.hwnd)));
+    return form && form->FilterMessage(message);
+}
+
 template <typename Action> void ForEachForm(Action action)
 {
     for (KVCONTROL *control = ControlRegistry; control; control = control->NextInRegistry()) {
@@ -112,6 +128,8 @@ void PumpMessage()
     MSG message;
     // 0 is WM_QUIT, consumed here; -1 is a failure with no message.
     if (Lazy::GetMessageA(&message, nullptr, 0, 0) <= 0)
+        return;
+    if (FilteredByForm(message))
         return;
     if (TranslateAccelerators(message))
         return;

@@ -131,4 +131,24 @@ inline std::string LeftOut(int32_t count, int32_t limit)
            " controls and menu items)";
 }
 
+// The form designer, in the status bar: the selection with its place and
+// size ("OkButton (KvButton): 8, 8, 75 x 25"; the form's type is "Form"),
+// why a control keeps its place, and a Design command without a preview.
+inline std::string DesignSelection(const std::string &name, const std::string &type, int32_t left,
+                                   int32_t top, int32_t width, int32_t height)
+{
+    return name + " (" + (type.empty() ? std::string("Form") : type) + "): " + std::to_string(left) + ", " +
+           std::to_string(top) + ", " + std::to_string(width) + " x " + std::to_string(height);
+}
+// `reason` names the property: "Left is set by an expression".
+inline std::string PlaceRefused(const std::string &name, const std::string &reason, int32_t line,
+                                bool resizing)
+{
+    return name + "'s " + reason + " on line " + std::to_string(line) + "; it cannot be " +
+           (resizing ? "resized" : "moved");
+}
+constexpr const char *DesignWithoutPreview = "Design: no preview is open; Preview form (F12) opens one";
+constexpr const char *DesignTextChanged = "Design: the text has changed; the preview follows it in a moment";
+constexpr const char *FormNotDeleted = "Design: the form itself cannot be deleted";
+
 } // namespace EditorMessage

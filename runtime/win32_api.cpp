@@ -85,6 +85,8 @@ BOUND_FUNCTION(User32, SetWindowPlacement);
 BOUND_FUNCTION(User32, MonitorFromRect);
 BOUND_FUNCTION(User32, GetMonitorInfoA);
 BOUND_FUNCTION(User32, SetCursor);
+BOUND_FUNCTION(User32, MapWindowPoints);
+BOUND_FUNCTION(User32, GetDoubleClickTime);
 BOUND_FUNCTION(Gdi32, GetStockObject);
 BOUND_FUNCTION(Gdi32, DeleteObject);
 BOUND_FUNCTION(Gdi32, CreateFontA);
@@ -266,6 +268,11 @@ BOOL Lazy::SetWindowPlacement(HWND window, const WINDOWPLACEMENT *placement)
     return SetWindowPlacementFunction.Get()(window, placement);
 }
 HCURSOR Lazy::SetCursor(HCURSOR cursor) { return SetCursorFunction.Get()(cursor); }
+int Lazy::MapWindowPoints(HWND from, HWND to, POINT *points, UINT count)
+{
+    return MapWindowPointsFunction.Get()(from, to, points, count);
+}
+UINT Lazy::GetDoubleClickTime() { return GetDoubleClickTimeFunction.Get()(); }
 HMONITOR Lazy::MonitorFromRect(LPCRECT rect, DWORD flags)
 {
     return MonitorFromRectFunction.Get()(rect, flags);

@@ -85,6 +85,8 @@ BOOL SetWindowPlacement(HWND window, const WINDOWPLACEMENT *placement);
 HMONITOR MonitorFromRect(LPCRECT rect, DWORD flags);
 BOOL GetMonitorInfoA(HMONITOR monitor, LPMONITORINFO info);
 HCURSOR SetCursor(HCURSOR cursor);
+int MapWindowPoints(HWND from, HWND to, POINT *points, UINT count);
+UINT GetDoubleClickTime();
 
 // gdi32
 HGDIOBJ GetStockObject(int index);

@@ -55,6 +55,23 @@ void KVEDITORMEMO::ReplaceSelection(const KVSTRING &text)
     Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.Data()));
 }
 
+void KVEDITORMEMO::ReplaceRange(int32_t start, int32_t end, const KVSTRING &text)
+{
+    const Selection user = CurrentSelection();
+    const int32_t shift = text.Len() - (end - start);
+    // An offset after the edit moves with it; one inside goes to its end.
+    const auto moved = [&](int32_t offset) {
+        if (offset >= end)
+            return offset + shift;
+        return offset > start ? start + text.Len() : offset;
+    };
+    const LRESULT firstLine = Send(EM_GETFIRSTVISIBLELINE);
+    Send(EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+    ReplaceSelection(text);
+    Send(EM_SETSEL, static_cast<WPARAM>(moved(user.start)), static_cast<LPARAM>(moved(user.end)));
+    Send(EM_LINESCROLL, 0, static_cast<LPARAM>(firstLine - Send(EM_GETFIRSTVISIBLELINE)));
+}
+
 bool KVEDITORMEMO::ReplaceAllText(const KVSTRING &text)
 {
     Send(EM_SETSEL, 0, -1);

@@ -35,6 +35,11 @@ class KVEDITORMEMO : public KVMEMO {
     void SelectAndShow(int32_t start, int32_t end);
     // Replaces the selection with text that Undo can take back.
     void ReplaceSelection(const KVSTRING &text);
+    // Replaces the characters from `start` to `end` (0-based, the end
+    // excluded) in one step that Undo takes back, keeping the user's
+    // selection on the same characters (moved by the edit before it) and
+    // the view where it is.
+    void ReplaceRange(int32_t start, int32_t end, const KVSTRING &text);
     // Replaces the whole text in one step that Undo takes back; false, with
     // the old text back, when the control could not take all of the new.
     bool ReplaceAllText(const KVSTRING &text);

@@ -58,6 +58,8 @@ KVMAINFORM::KVMAINFORM() : MainMenu(nullptr)
     // 30000 characters it allows by default.
     Memo.SetMaxLength(0);
     Memo.CaretMoved = [this] { UpdateCaretPosition(); };
+    FollowTimer.SetParent(this);
+    SnapToGridItem.SetChecked(KvTrue);
     StatusBar.Attach(this);
     ApplyWindowSettings(settings);
     // The memo fills the client area before any text arrives: a large file
@@ -77,6 +79,14 @@ void KVMAINFORM::EventHandler(void *sender, KvEvent &event)
             FileNew(event);
         else if (event.Event == eResize)
             ResizeEditor();
+        return;
+    }
+    if (sender == &Memo && event.Event == eChange) {
+        TextChanged();
+        return;
+    }
+    if (sender == &FollowTimer) {
+        FollowText(true);
         return;
     }
     if (event.Event != eClick)

@@ -11,6 +11,7 @@
 #include "kvform.h"
 #include "kvmenu.h"
 #include "kvstring.h"
+#include "kvtimer.h"
 #include "status_bar.h"
 #include "window_settings.h"
 
@@ -63,6 +64,20 @@ class KVMAINFORM : public KVFORM {
     // Closes the preview and clears the status bar's message, which were
     // about the document that New or Open replaced.
     virtual void ForgetPreview();
+
+    // The form designer (main_form_design.cpp): the Design menu acts on the
+    // open preview; the designer's edits go into the memo as undo steps; an
+    // open preview follows the text a moment after it changes.
+    virtual void DesignAddButton(KvEvent &event);
+    virtual void DesignAddLabel(KvEvent &event);
+    virtual void DesignAddEdit(KvEvent &event);
+    virtual void DesignAddMemo(KvEvent &event);
+    virtual void DesignDelete(KvEvent &event);
+    virtual void DesignSnapToGrid(KvEvent &event);
+    virtual void TextChanged();
+    // Makes the open preview anew from the memo's text; on an error the
+    // last good one stays and the status bar names the error.
+    virtual void FollowText(bool announce);
 
     // Search (main_form_search.cpp): the Find and the Replace dialog, and
     // what both do in the memo.
@@ -146,6 +161,16 @@ class KVMAINFORM : public KVFORM {
     // identifier.
     KVMENUITEM FindPreviousItem;
     KVMENUITEM ReplaceItem;
+    // The Design menu, after every earlier item.
+    KVMENUITEM DesignMenu;
+    KVMENUITEM AddButtonItem;
+    KVMENUITEM AddLabelItem;
+    KVMENUITEM AddEditItem;
+    KVMENUITEM AddMemoItem;
+    KVMENUITEM DesignSeparator;
+    KVMENUITEM DeleteItem;
+    KVMENUITEM SnapSeparator;
+    KVMENUITEM SnapToGridItem;
     KVDOCUMENTDIALOG FileDialog;
     // Before the memo, so that it outlives the memo that reports to it.
     EditorStatusBar StatusBar;
@@ -156,12 +181,25 @@ class KVMAINFORM : public KVFORM {
     bool SearchMatchCase = false;
     bool SearchUpward = false;
     KVSTRING Replacement;
+    // Makes the open preview anew once the text has rested.
+    KVTIMER FollowTimer;
     // The preview window of the form being edited, and how the last
     // request went.
-    FormPreview Preview{*this};
+    FormPreview Preview{*this, DesignHostOfEditor()};
     PreviewReport LastPreviewReport;
 
   private:
+    // What the designer reaches of the editor: the memo's text, edits of
+    // it, the status bar, a jump to a line and a new preview.
+    DesignHost DesignHostOfEditor();
+    void ApplyDesignEdit(const TextEdit &edit);
+    void ShowDesignedLine(int32_t line);
+    void AddDesignedControl(const char *type, const char *textProperty, int32_t width, int32_t height);
+    // A change of the memo made by the designer, which needs no new preview.
+    bool DesignEditing = false;
+    // The designer gave the editor the keyboard: the next Preview form
+    // gives it back to the preview.
+    bool KeyboardBackToPreview = false;
     // Runs the compiler on the current file, then takes the keyboard back.
     void CompileCurrentFile();
     // Whether the window was maximized when the last run ended.

@@ -3,8 +3,13 @@
 #include "main_form.h"
 #include "preview_event_table.h"
 
+// After the designer gave the editor the keyboard, the preview takes it
+// back; otherwise the keyboard stays where it is.
 void KVMAINFORM::BuildPreviewForm(KvEvent &)
 {
+    FollowTimer.SetEnabled(KvFalse);
+    const bool giveKeyboard = KeyboardBackToPreview && Preview.Window() != nullptr;
+    KeyboardBackToPreview = false;
     EventTable events;
     PreviewReport report;
     if (const char *message = LoadPreviewEventTable(events)) {
@@ -14,6 +19,8 @@ void KVMAINFORM::BuildPreviewForm(KvEvent &)
         report = Preview.Show(Memo.GetText(), events);
     }
     AnnouncePreview(report);
+    if (giveKeyboard)
+        Preview.TakeKeyboard();
 }
 
 // The status bar says how the preview went; an error selects its line.
@@ -27,6 +34,8 @@ void KVMAINFORM::AnnouncePreview(const PreviewReport &report)
 
 void KVMAINFORM::ForgetPreview()
 {
+    FollowTimer.SetEnabled(KvFalse);
+    KeyboardBackToPreview = false;
     Preview.Close();
     StatusBar.ShowMessage("");
 }

@@ -2,7 +2,7 @@
 
 // In the order the entries show. The command identifiers come from the
 // order of construction, the members' order in KVMAINFORM: the first 21
-// items take 1 to 21, the later ones 22 and on.
+// items take 1 to 21, the later ones 22 and on, the Design menu's 31 to 39.
 namespace {
 constexpr KVMENUITEM KVMAINFORM::*Bar = nullptr;
 }
@@ -38,7 +38,20 @@ const MenuRow MenuTable[MenuRowCount] = {
      &KVMAINFORM::BuildCompileForm},
     {&KVMAINFORM::TranslateFormItem, &KVMAINFORM::BuildMenu, "&Translate form\tCtrl+F7", "Ctrl+F7",
      &KVMAINFORM::BuildTranslateForm},
-    {&KVMAINFORM::PreviewItem, &KVMAINFORM::BuildMenu, "&Preview form\tF12", "F12", &KVMAINFORM::BuildPreviewForm},
+    {&KVMAINFORM::PreviewItem, &KVMAINFORM::BuildMenu, "&Preview form\tF12", "F12",
+     &KVMAINFORM::BuildPreviewForm},
+    {&KVMAINFORM::DesignMenu, Bar, "&Design", nullptr, nullptr},
+    {&KVMAINFORM::AddButtonItem, &KVMAINFORM::DesignMenu, "Add &Button", nullptr,
+     &KVMAINFORM::DesignAddButton},
+    {&KVMAINFORM::AddLabelItem, &KVMAINFORM::DesignMenu, "Add &Label", nullptr, &KVMAINFORM::DesignAddLabel},
+    {&KVMAINFORM::AddEditItem, &KVMAINFORM::DesignMenu, "Add &Edit", nullptr, &KVMAINFORM::DesignAddEdit},
+    {&KVMAINFORM::AddMemoItem, &KVMAINFORM::DesignMenu, "Add &Memo", nullptr, &KVMAINFORM::DesignAddMemo},
+    {&KVMAINFORM::DesignSeparator, &KVMAINFORM::DesignMenu, nullptr, nullptr, nullptr},
+    // Del is the designer's own key: in the memo it deletes text.
+    {&KVMAINFORM::DeleteItem, &KVMAINFORM::DesignMenu, "&Delete\tDel", nullptr, &KVMAINFORM::DesignDelete},
+    {&KVMAINFORM::SnapSeparator, &KVMAINFORM::DesignMenu, nullptr, nullptr, nullptr},
+    {&KVMAINFORM::SnapToGridItem, &KVMAINFORM::DesignMenu, "&Snap to Grid", nullptr,
+     &KVMAINFORM::DesignSnapToGrid},
     {&KVMAINFORM::ViewMenu, Bar, "&View", nullptr, nullptr},
     {&KVMAINFORM::WordWrapItem, &KVMAINFORM::ViewMenu, "Word &Wrap", nullptr, &KVMAINFORM::ViewWordWrap},
     {&KVMAINFORM::StatusBarItem, &KVMAINFORM::ViewMenu, "&Status Bar", nullptr, &KVMAINFORM::ViewStatusBar},

@@ -19,6 +19,6 @@ struct MenuRow {
     void (KVMAINFORM::*action)(KvEvent &event);
 };
 
-constexpr int32_t MenuRowCount = 30;
+constexpr int32_t MenuRowCount = 39;
 
 extern const MenuRow MenuTable[MenuRowCount];

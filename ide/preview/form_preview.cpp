@@ -11,17 +11,6 @@
 
 namespace {
 
-// The frame the window has when it is neither minimised nor maximised (in
-// the coordinates of the window placement, which the next preview is given
-// back in).
-RECT RestoredFrame(KVFORM &form)
-{
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    Lazy::GetWindowPlacement(form.GetHandle(), &placement);
-    return placement.rcNormalPosition;
-}
-
 // Moves the hidden form to the frame's corner, keeping its own size.
 void PlaceRestored(KVFORM &form, const RECT &frame)
 {
@@ -55,17 +44,39 @@ std::string PreviewReport::Summary() const
     return summary;
 }
 
-FormPreview::FormPreview(KVFORM &owner) : owner(owner) {}
+FormPreview::FormPreview(KVFORM &owner, DesignHost host) : owner(owner), designer(std::move(host)) {}
 
 FormPreview::~FormPreview() = default;
 
-// The previous preview goes first: it is replaced whatever the outcome, and
-// its windows would only slow the building of the new ones.
 PreviewReport FormPreview::Show(const KVSTRING &text, const EventTable &events)
 {
-    std::optional<RECT> frame;
-    if (KVFORM *previous = Window())
-        frame = RestoredFrame(*previous);
+    return Build(text, events, false);
+}
+
+PreviewReport FormPreview::Follow(const KVSTRING &text, const EventTable &events)
+{
+    return Build(text, events, true);
+}
+
+// The text is read whole before anything is built, so that an error can
+// leave the last preview standing. The previous preview goes before the new
+// one is built: it is replaced whatever the outcome, and its windows would
+// only slow the building of the new ones.
+PreviewReport FormPreview::Build(const KVSTRING &text, const EventTable &events, bool keepOnError)
+{
+    PreviewReport report;
+    FormError outlineError{};
+    std::optional<FormOutline> outline =
+        FormOutline::Read(std::string(text.Data(), static_cast<size_t>(text.Len())), events, &outlineError);
+    if (!outline) {
+        if (!keepOnError)
+            Close();
+        report.error = outlineError.message;
+        report.errorLine = outlineError.line;
+        return report;
+    }
+    KVFORM *previous = Window();
+    const bool hadKeyboard = previous && Lazy::GetActiveWindow() == previous->GetHandle();
     Close();
 
     KVMEMORYSTREAM input(text.Len(), 64);
@@ -73,7 +84,6 @@ PreviewReport FormPreview::Show(const KVSTRING &text, const EventTable &events)
     input.Seek(0);
     auto objects = std::make_unique<PreviewObjects>();
     PreviewBuilder builder(*objects);
-    PreviewReport report;
     std::optional<FormError> error = ReadForm(input, events, builder);
     if (!error && !builder.FormSeen())
         error = FormError{NoFormDeclaration, 0};
@@ -90,20 +100,45 @@ PreviewReport FormPreview::Show(const KVSTRING &text, const EventTable &events)
     KVFORM &form = objects->Form();
     SetWindowLongPtrA(form.GetHandle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner.GetHandle()));
     form.SetShortcutForm(&owner);
-    if (frame)
-        PlaceRestored(form, *frame);
+    if (lastFrame)
+        PlaceRestored(form, *lastFrame);
     current = std::move(objects);
+    designer.Attach(*current, std::move(*outline), events);
     // Shown without taking the focus: the editor keeps the keyboard, so that
     // typing and F12 go on there.
     Lazy::ShowWindow(form.GetHandle(), SW_SHOWNOACTIVATE);
+    if (hadKeyboard)
+        TakeKeyboard();
     return report;
 }
 
-void FormPreview::Close() { current.reset(); }
+void FormPreview::Close()
+{
+    designer.Detach();
+    if (!current)
+        return;
+    KVPREVIEWFORM &form = current->Form();
+    if (form.GetHandle())
+        form.Close();
+    if (form.FrameWhenDestroyed())
+        lastFrame = form.FrameWhenDestroyed();
+    current.reset();
+}
 
 KVFORM *FormPreview::Window()
 {
     if (current == nullptr || current->Form().GetHandle() == nullptr)
         return nullptr;
     return &current->Form();
+}
+
+FormDesigner *FormPreview::Designer() { return Window() && designer.Attached() ? &designer : nullptr; }
+
+void FormPreview::TakeKeyboard()
+{
+    if (KVFORM *form = Window()) {
+        Lazy::SetForegroundWindow(form->GetHandle());
+        Lazy::SetActiveWindow(form->GetHandle());
+        Lazy::SetFocus(form->GetHandle());
+    }
 }

@@ -3,7 +3,7 @@
 #include "preview_placeholder.h"
 #include "win32_api.h"
 
-PreviewObjects::PreviewObjects() : form(std::make_unique<KVFORM>()) {}
+PreviewObjects::PreviewObjects() : form(std::make_unique<KVPREVIEWFORM>()) {}
 
 PreviewObjects::~PreviewObjects()
 {
@@ -34,6 +34,7 @@ void PreviewBuilder::PassThrough(std::string_view) {}
 void PreviewBuilder::FormOpened(std::string_view)
 {
     formSeen = true;
+    objects.Declare(&objects.Form());
     levels.push_back(Level{&FormPreviewClass(), PreviewTarget{&objects.Form(), nullptr}, nullptr});
 }
 
@@ -42,6 +43,7 @@ void PreviewBuilder::ControlOpened(std::string_view, std::string_view name, std:
 {
     PlaceGathered();
     levels.push_back(Make(name, type, levels.back()));
+    objects.Declare(levels.back().target.control);
 }
 
 // A control goes into a windowed parent, the menu bar onto the form, an

@@ -15,6 +15,7 @@
 #include "kvform.h"
 #include "kvmenu.h"
 #include "preview_classes.h"
+#include "preview_form.h"
 
 // One preview's objects, which go together: the form first, then the
 // controls and menus in the order they were made.
@@ -27,12 +28,18 @@ class PreviewObjects {
     // objects, the last made first.
     ~PreviewObjects();
 
-    KVFORM &Form() { return *form; }
+    KVPREVIEWFORM &Form() { return *form; }
     KVCONTROL &Keep(std::unique_ptr<KVCONTROL> control);
     KVPOPUP &Keep(std::unique_ptr<KVPOPUP> menu);
+    // The window of each declared object in the order of the declarations,
+    // the form first; null for what has none (menus, timers, what was left
+    // out).
+    const std::vector<KVCONTROL *> &Declared() const { return declared; }
+    void Declare(KVCONTROL *window) { declared.push_back(window); }
 
   private:
-    std::unique_ptr<KVFORM> form;
+    std::unique_ptr<KVPREVIEWFORM> form;
+    std::vector<KVCONTROL *> declared;
     std::vector<std::unique_ptr<KVCONTROL>> controls;
     std::vector<std::unique_ptr<KVPOPUP>> menus;
 };

@@ -8,7 +8,8 @@
 # Select All, Go To, Tab and Ctrl+Tab, Translate form with the real kvf,
 # the save prompt of Exit and of a log-off, and F12's preview of an example
 # form (with the event table of the kvf found on the PATH), where the
-# editor's F12 acts. Screenshots of the main window (with its status bar),
+# editor's F12 acts, and its designer (a drag, arrow keys and Ctrl+Z, Add
+# Button, the text saved). Screenshots of the main window (with its status bar),
 # the find and Replace dialogs, the about box and the editor beside a form's
 # preview go to build/e2e-kvide/ (to e2e-kvide/ in the build tree when
 # KELVO_E2E_BUILD names a built Windows build tree, as the test suite does;
@@ -304,14 +305,41 @@ xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
 keys "$first" F12
 rebuilt() { preview=$(kelvo_visible_window '^Settings$') && [ "$preview" != "$first" ]; }
 kelvo_poll 15 rebuilt || fail "F12 typed in the preview did not rebuild it"
+step "the designer: a drag of the OK button, arrow keys and Ctrl+Z, Design > Add Button; F2 saves what it wrote"
+# The OK button's middle, 4 + 228 + 37 and 30 + 236 + 12 pixels into the
+# window (frame, caption, its panel's place and its own).
+eval "$(xdotool getwindowgeometry --shell "$preview")"
+ok_x=$((X + 269)) ok_y=$((Y + 278))
+xdotool mousemove "$ok_x" "$ok_y" mousedown 1
+for dx in 4 8 12 16 20; do xdotool mousemove $((ok_x + dx)) "$ok_y"; sleep 0.05; done
+xdotool mouseup 1
+sleep 0.5
+keys "$preview" Right Right
+keys "$preview" ctrl+z
+sleep 1 # the preview follows the undone text
+# The editor takes the keyboard back by a click into the memo beside the
+# preview, then its Design menu adds a button to the OK button's panel.
+xdotool mousemove --window "$main" 600 400 click 1
+keys "$main" alt+d b
+sleep 1
+keys "$main" F2
+designed=$(sed 's/^      Left = 220$/      Left = 241/' examples/forms/settings_dialog |
+  awk '{ print } /^      eClick: CancelButton_Click$/ { cancel = 1 }
+       cancel && /^    END$/ { printf "    Button1 AS KvButton\n      Caption = \"Button1\"\n      Left = 8\n      Top = 8\n      Width = 75\n      Height = 25\n    END\n"; cancel = 0 }')
+saved_design() { [ "$(cat "$form_doc")" = "$designed" ]; }
+kelvo_poll 15 saved_design || {
+  diff <(echo "$designed") "$form_doc" >&2 || true
+  fail "the designer's actions did not give the expected text"
+}
+
+preview=$(kelvo_visible_window '^Settings$') || fail "the preview did not follow the text"
 xdotool windowmove --sync "$preview" 440 40 2>/dev/null || true
 sleep 0.5
-import -window root -crop 880x400+0+0 "$work/form-preview.png"
+import -window root -crop 880x400+0+0 "$work/form-designer.png"
 # The preview's window, mapped and moved, holds X's input focus: keys reach
 # the editor again after a click.
 click_into "$main"
 keys "$main" alt+x
 kelvo_wait_exit "$kvide_pid" 30 || fail "Alt+X did not end the editor with its preview open"
-cmp -s examples/forms/settings_dialog "$form_doc" || fail "the preview changed the form file"
 
 echo "e2e: kvide passed every step; screenshots in $work"

@@ -608,3 +608,48 @@ TEST_F(EditorTest, NewAndOpenCloseThePreviewOfTheDocumentTheyReplace)
     EXPECT_TRUE(answers.AllAnswered());
     EXPECT_EQ(answers.Unexpected(), std::vector<std::string>());
 }
+
+// With the keyboard in the preview, the editor's editing shortcuts do not
+// reach the memo, which the user does not see from there: Select All and
+// Cut took its whole text.
+TEST_F(EditorTest, EditingShortcutsTypedInThePreviewLeaveTheMemosTextAlone)
+{
+    const std::string text = "Cut AS FORM\r\n  Field AS KvEdit\r\n    Width = 200\r\n  END\r\nEND\r\n";
+    form.Memo.SetText(Kv(text));
+    Activate(form);
+    Command(form.PreviewItem);
+    KVFORM &preview = *form.Preview.Window();
+    // Posted as the system posts a click into the field.
+    HWND field = preview.GetChild(1)->GetHandle();
+    PostMessageA(field, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 5));
+    PostMessageA(field, WM_LBUTTONUP, 0, MAKELPARAM(10, 5));
+    ASSERT_TRUE(PumpUntil([&] { return GetActiveWindow() == preview.GetHandle(); }));
+    PressWith(VK_CONTROL, 'A');
+    PressWith(VK_CONTROL, 'X');
+    EXPECT_FALSE(PumpUntil([&] { return Text(form.Memo.GetText()) != text; }, 1000));
+}
+
+// The preview comes back where the user last had it, also after a text
+// with an error or the close box closed it.
+TEST_F(EditorTest, ThePreviewReopensWhereItWasAfterAnErrorOrTheCloseBoxClosedIt)
+{
+    const char *good = "Spot AS FORM\r\n  Width = 250\r\n  Height = 180\r\nEND\r\n";
+    for (const bool byError : {true, false}) {
+        SCOPED_TRACE(byError ? "error" : "close box");
+        form.Memo.SetText(good);
+        Command(form.PreviewItem);
+        form.Preview.Window()->SetBounds(byError ? 130 : 170, 70, 250, 180);
+        if (byError) {
+            form.Memo.SetText("Spot AS FORM\r\n  what\r\nEND\r\n");
+            Command(form.PreviewItem);
+        } else {
+            SendMessageA(form.Preview.Window()->GetHandle(), WM_CLOSE, 0, 0);
+        }
+        ASSERT_EQ(form.Preview.Window(), nullptr);
+        form.Memo.SetText(good);
+        Command(form.PreviewItem);
+        KVFORM &again = *form.Preview.Window();
+        EXPECT_EQ((std::vector<int32_t>{again.GetLeft(), again.GetTop()}),
+                  (std::vector<int32_t>{byError ? 130 : 170, 70}));
+    }
+}
