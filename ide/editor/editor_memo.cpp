@@ -66,9 +66,12 @@ void KVEDITORMEMO::ReplaceRange(int32_t start, int32_t end, const KVSTRING &text
         return offset > start ? start + text.Len() : offset;
     };
     const LRESULT firstLine = Send(EM_GETFIRSTVISIBLELINE);
-    Send(EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+    SetSelection(start, end);
+    // The control would join an edit next to the one before into one undo
+    // step (two neighbouring blocks deleted); each edit is a step of its own.
+    Send(EM_EMPTYUNDOBUFFER);
     ReplaceSelection(text);
-    Send(EM_SETSEL, static_cast<WPARAM>(moved(user.start)), static_cast<LPARAM>(moved(user.end)));
+    SetSelection(moved(user.start), moved(user.end));
     Send(EM_LINESCROLL, 0, static_cast<LPARAM>(firstLine - Send(EM_GETFIRSTVISIBLELINE)));
 }
 

@@ -86,7 +86,11 @@ void KVMAINFORM::EventHandler(void *sender, KvEvent &event)
         return;
     }
     if (sender == &FollowTimer) {
-        FollowText(true);
+        // Not while a modal dialog runs (a preview made then would not be
+        // disabled with the editor) nor in the middle of a drag or a
+        // frame's sizing: the timer comes again.
+        if (GetEnabled() != KvFalse && !Preview.Busy())
+            FollowText(true);
         return;
     }
     if (event.Event != eClick)

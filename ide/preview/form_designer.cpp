@@ -14,6 +14,9 @@ namespace {
 // drag, so that a click to select leaves the control where it is.
 constexpr int32_t DragThreshold = 3;
 
+// A key message's flag for a key that was already down.
+constexpr LPARAM KeyRepeated = 1 << 30;
+
 bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
 
 bool Held(int key) { return Lazy::GetKeyState(key) < 0; }
@@ -103,7 +106,10 @@ void FormDesigner::Detach()
         Lazy::ReleaseCapture();
     form.SetMessageFilter(nullptr);
     form.FrameResized = nullptr;
-    frame.Clear();
+    if (form.GetHandle())
+        frame.Clear();
+    else
+        frame.Forget();
     drag.reset();
     outline.reset();
     objects = nullptr;
@@ -220,9 +226,23 @@ bool FormDesigner::Place(int32_t object, const PlaceRect &from, const PlaceRect 
     return true;
 }
 
+bool FormDesigner::Movable(int32_t object, bool resizing)
+{
+    const PlaceRect place = PlaceOf(object);
+    std::vector<WholeNumberProperty> bounds = {{"Left", place.left}, {"Top", place.top}};
+    if (resizing) {
+        bounds.push_back({"Width", place.width});
+        bounds.push_back({"Height", place.height});
+    }
+    const DesignChange check = SetWholeNumbers(*outline, object, bounds);
+    if (check.Refused())
+        host.status(DescribeRefusal(outline->Objects()[static_cast<size_t>(object)], check, resizing));
+    return !check.Refused();
+}
+
 void FormDesigner::MoveSelection(int32_t dx, int32_t dy, bool resize)
 {
-    if (selected == 0 || !InStep())
+    if (selected == 0 || !InStep() || !Movable(selected, resize))
         return;
     const PlaceRect from = PlaceOf(selected);
     PlaceRect to = from;
@@ -313,8 +333,12 @@ bool FormDesigner::Filter(MSG &message)
         return false;
     if (IsMouseMessage(message.message))
         return MouseMessage(message);
-    if (message.message == WM_KEYDOWN)
-        return KeyDown(message.wParam);
+    if (message.message == WM_KEYDOWN) {
+        // The drag decides the place until the button goes up.
+        if (drag)
+            return true;
+        return KeyDown(message.wParam, (message.lParam & KeyRepeated) != 0);
+    }
     // Alt held for a drag without the grid must not open the menu bar.
     if (drag && (message.message == WM_SYSKEYDOWN || message.message == WM_SYSKEYUP) &&
         message.wParam == VK_MENU)
@@ -323,7 +347,7 @@ bool FormDesigner::Filter(MSG &message)
 }
 
 // Keys the designer does not use go on to the editor's shortcuts.
-bool FormDesigner::KeyDown(WPARAM key)
+bool FormDesigner::KeyDown(WPARAM key, bool repeated)
 {
     const bool control = Held(VK_CONTROL), shift = Held(VK_SHIFT);
     switch (key) {
@@ -333,11 +357,15 @@ bool FormDesigner::KeyDown(WPARAM key)
     case VK_ESCAPE:
         SelectParent();
         return true;
+    // Held down, Del would go on to delete the parent that the deletion
+    // selects, and Enter would type into the declaration it selected.
     case VK_RETURN:
-        ShowDeclaration();
+        if (!repeated)
+            ShowDeclaration();
         return true;
     case VK_DELETE:
-        DeleteSelection();
+        if (!repeated)
+            DeleteSelection();
         return true;
     case VK_LEFT:
     case VK_RIGHT:
@@ -388,17 +416,23 @@ bool FormDesigner::MouseMessage(const MSG &message)
     return true;
 }
 
-int32_t FormDesigner::ObjectOfWindow(HWND window) const
+// By place, not by the window the message was sent to: a label (a static
+// window) and a disabled control let the mouse through to what lies behind
+// them. Blocks inside a block come after it in the text, so the last hit
+// is the innermost.
+int32_t FormDesigner::ObjectAt(POINT screen) const
 {
-    KVCONTROL *control = FindControl(window);
-    for (; control; control = control->GetParent()) {
-        const std::vector<KVCONTROL *> &declared = objects->Declared();
-        for (size_t k = 0; k < declared.size(); ++k) {
-            if (declared[k] == control)
-                return static_cast<int32_t>(k);
-        }
+    int32_t found = 0;
+    const std::vector<KVCONTROL *> &declared = objects->Declared();
+    for (size_t k = 1; k < declared.size(); ++k) {
+        KVCONTROL *control = Window(static_cast<int32_t>(k));
+        RECT place{};
+        if (control && Lazy::IsWindowVisible(control->GetHandle()) &&
+            Lazy::GetWindowRect(control->GetHandle(), &place) && screen.x >= place.left &&
+            screen.x < place.right && screen.y >= place.top && screen.y < place.bottom)
+            found = static_cast<int32_t>(k);
     }
-    return 0;
+    return found;
 }
 
 void FormDesigner::Press(const MSG &message)
@@ -411,10 +445,13 @@ void FormDesigner::Press(const MSG &message)
     }
     if (Lazy::GetFocus() != form)
         Lazy::SetFocus(form);
+    // A drag whose capture went elsewhere ends where it got to.
+    if (drag)
+        Release();
     if (!InStep())
         return;
     const int32_t handle = selected != 0 ? frame.HandleAt(message.pt) : -1;
-    const int32_t object = handle >= 0 ? selected : ObjectOfWindow(message.hwnd);
+    const int32_t object = handle >= 0 ? selected : ObjectAt(message.pt);
     const bool second =
         handle < 0 && object == lastPressObject && message.time - lastPressTime <= Lazy::GetDoubleClickTime();
     lastPressObject = second || handle >= 0 ? -1 : object;
@@ -427,19 +464,7 @@ void FormDesigner::Press(const MSG &message)
     }
     if (object == 0)
         return;
-    // A place set by an expression is refused now, not at the end of the
-    // drag.
     const PlaceRect place = PlaceOf(object);
-    std::vector<WholeNumberProperty> bounds = {{"Left", place.left}, {"Top", place.top}};
-    if (handle >= 0) {
-        bounds.push_back({"Width", place.width});
-        bounds.push_back({"Height", place.height});
-    }
-    const DesignChange check = SetWholeNumbers(*outline, object, bounds);
-    if (check.Refused()) {
-        host.status(DescribeRefusal(outline->Objects()[static_cast<size_t>(object)], check, handle >= 0));
-        return;
-    }
     drag = Drag{object, handle, message.pt, place, place, false};
     Lazy::SetCapture(objects->Form().GetHandle());
 }
@@ -454,6 +479,13 @@ void FormDesigner::DragTo(POINT screen)
     const int32_t dx = screen.x - drag->start.x, dy = screen.y - drag->start.y;
     if (!drag->started && std::abs(dx) < DragThreshold && std::abs(dy) < DragThreshold)
         return;
+    // A place set by an expression is refused as the drag begins, not at
+    // its end; a click only selects.
+    if (!drag->started && !Movable(drag->object, drag->handle >= 0)) {
+        drag.reset();
+        Lazy::ReleaseCapture();
+        return;
+    }
     drag->started = true;
     const int32_t grid = SnapToGrid && !Held(VK_MENU) ? DesignGrid : 0;
     const PlaceRect now = DraggedPlace(drag->origin, drag->handle, dx, dy, grid);

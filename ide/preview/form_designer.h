@@ -53,6 +53,8 @@ class FormDesigner {
     // The preview goes; what was selected is remembered by name.
     void Detach();
     bool Attached() const { return objects != nullptr; }
+    // A press of the mouse on a control has not ended yet.
+    bool Dragging() const { return drag.has_value(); }
 
     // Index of the selected object in the outline (0, the form, at least).
     int32_t Selected() const { return selected; }
@@ -106,10 +108,15 @@ class FormDesigner {
     bool Place(int32_t object, const PlaceRect &from, const PlaceRect &to, bool resizing);
     void ShowSelection();
     void Announce();
-    // The object whose window is or holds `window`, or -1.
-    int32_t ObjectOfWindow(HWND window) const;
+    // The object whose window lies at a point of the screen on top; 0, the
+    // form, where there is none.
+    int32_t ObjectAt(POINT screen) const;
     bool IsContainer(int32_t object) const;
-    bool KeyDown(WPARAM key);
+    // `repeated`: the key was already down (held, repeating).
+    bool KeyDown(WPARAM key, bool repeated);
+    // Whether the text gives the object's place (and size, when resizing)
+    // as whole numbers; if not the status bar says which line does not.
+    bool Movable(int32_t object, bool resizing);
     bool MouseMessage(const MSG &message);
     void Press(const MSG &message);
     void DragTo(POINT screen);

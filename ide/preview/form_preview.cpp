@@ -134,6 +134,8 @@ KVFORM *FormPreview::Window()
 
 FormDesigner *FormPreview::Designer() { return Window() && designer.Attached() ? &designer : nullptr; }
 
+bool FormPreview::Busy() { return Window() && (designer.Dragging() || current->Form().Sizing()); }
+
 void FormPreview::TakeKeyboard()
 {
     if (KVFORM *form = Window()) {

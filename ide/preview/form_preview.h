@@ -59,6 +59,9 @@ class FormPreview {
     KVFORM *Window();
     // The designer of the open preview, or null.
     FormDesigner *Designer();
+    // The user is dragging in the preview or sizing its frame: a new
+    // preview now would end that in the middle.
+    bool Busy();
     // Activates the open preview, whose form then has the keyboard.
     void TakeKeyboard();
     // Whether the mouse snaps to the designer's grid, in every preview.

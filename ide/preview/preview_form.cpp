@@ -2,10 +2,14 @@
 
 LRESULT KVPREVIEWFORM::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_ENTERSIZEMOVE)
+    if (message == WM_ENTERSIZEMOVE) {
         SizeBeforeDrag = {GetWidth(), GetHeight()};
+        InSizeMove = true;
+    }
     const ControlRef self(this);
     const LRESULT result = KVFORM::WindowProc(message, wParam, lParam);
+    if (self.Get() && message == WM_EXITSIZEMOVE)
+        InSizeMove = false;
     if (self.Get() && message == WM_EXITSIZEMOVE &&
         (GetWidth() != SizeBeforeDrag.cx || GetHeight() != SizeBeforeDrag.cy) && FrameResized) {
         // A copy: the callback may make the preview anew.

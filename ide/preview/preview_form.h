@@ -22,8 +22,11 @@ class KVPREVIEWFORM : public KVFORM {
     std::function<void()> FrameResized;
     // The size the frame had when the user's last drag of it began.
     SIZE SizeBeforeResize() const { return SizeBeforeDrag; }
+    // The user is moving or sizing the frame.
+    bool Sizing() const { return InSizeMove; }
 
   private:
+    bool InSizeMove = false;
     std::optional<RECT> LastFrame;
     SIZE SizeBeforeDrag{0, 0};
 };

@@ -285,3 +285,57 @@ TEST_F(DesignerTest, TheFramesSizeIsWrittenAndThePreviewFollowsTheTextKeepingThe
     EXPECT_EQ(again.GetWidth(), width);
     EXPECT_EQ(MemoText(), computed);
 }
+
+// In the middle of things: a label, whose window lets the mouse through, is
+// selected by a click; a control placed by an expression is not moved by a
+// key either; a held Del deletes once, not then the parent it selects; keys
+// wait while the mouse drags; and the preview is not made anew while a
+// modal dialog runs or a drag goes on, but once they are over.
+TEST_F(DesignerTest, LabelsHeldKeysDragsAndModalDialogsLeaveTheDesignAsTheUserMeantIt)
+{
+    KVCONTROL &name = *form.Preview.Window()->GetChild(2)->GetChild(1);
+    Mouse(WM_LBUTTONDOWN, ScreenPoint(name, 3, 3));
+    Mouse(WM_LBUTTONUP, ScreenPoint(name, 3, 3));
+    EXPECT_EQ(Status().rfind("Name (KvLabel): ", 0), 0u) << Status();
+    Key(VK_DOWN);
+    EXPECT_EQ(Status(), "Name's Left is set by an expression on line 17; it cannot be moved");
+    EXPECT_EQ(MemoText(), Form);
+
+    Key(VK_DELETE);
+    const std::string deleted =
+        Replaced(Form, "    Name AS KvLabel\r\n      Left = 4 * 2\r\n    END\r\n", "");
+    EXPECT_EQ(MemoText(), deleted);
+    PostMessageA(PreviewWindow(), WM_KEYDOWN, VK_DELETE, 1 | (1 << 30));
+    PumpUntil([] { return false; }, 100);
+    EXPECT_EQ(MemoText(), deleted);
+
+    const std::string renamed = Replaced(deleted, "Caption = \"OK\"", "Caption = \"Fine\"");
+    const auto previewFollowed = [&] { return form.Preview.Window() && Ok().GetCaption() == "Fine"; };
+    Mouse(WM_LBUTTONDOWN, ScreenPoint(Ok(), 5, 5));
+    form.Memo.ReplaceAllText(Kv(renamed));
+    PostMessageA(PreviewWindow(), WM_KEYDOWN, VK_DOWN, 1);
+    EXPECT_FALSE(PumpUntil(previewFollowed, 700));
+    Mouse(WM_LBUTTONUP, ScreenPoint(Ok(), 5, 5));
+    EXPECT_TRUE(PumpUntil(previewFollowed));
+    EXPECT_EQ(MemoText(), renamed);
+
+    form.Memo.ReplaceAllText(Kv(deleted));
+    EnableWindow(form.GetHandle(), FALSE);
+    EXPECT_FALSE(PumpUntil([&] { return Ok().GetCaption() == "OK"; }, 700));
+    EnableWindow(form.GetHandle(), TRUE);
+    EXPECT_TRUE(PumpUntil([&] { return form.Preview.Window() && Ok().GetCaption() == "OK"; }));
+}
+
+// Under code page 932 "\x93\xfa\x96\x7b" is two characters of two bytes
+// each: a move after such a caption changes the bytes of its own line.
+TEST_F(DesignerTest, DesignEditsChangeTheirOwnBytesUnderADoubleByteCodePage)
+{
+    if (!UnderCodePage932())
+        GTEST_SKIP() << "runs under code page 932";
+    const std::string japanese = Replaced(Form, "Caption = \"OK\"", "Caption = \"\x93\xfa\x96\x7b\"");
+    form.Memo.SetText(Kv(japanese));
+    Command(form.PreviewItem);
+    Designer().Select(1);
+    Key(VK_RIGHT);
+    EXPECT_EQ(MemoText(), Replaced(japanese, "    Left = 8\r\n    Top = 8", "    Left = 9\r\n    Top = 8"));
+}
