@@ -19,6 +19,18 @@ inline std::string_view TrimBlanks(std::string_view text)
 
 inline char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
+// Names of the form language compare without regard to case.
+inline bool SameIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t k = 0; k < a.size(); ++k) {
+        if (UpperCase(a[k]) != UpperCase(b[k]))
+            return false;
+    }
+    return true;
+}
+
 // `text` upper-cased equals `upper`.
 inline bool EqualsUpperCased(std::string_view text, std::string_view upper)
 {

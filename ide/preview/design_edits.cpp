@@ -110,12 +110,6 @@ std::string BlockIndentation(const FormOutline &outline, int32_t object)
     return std::string(outline.Indentation(line)) + IndentStep(outline, object);
 }
 
-bool SameIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return UpperCase(x) == UpperCase(y); });
-}
-
 DesignChange Refusal(std::string reason, int32_t line)
 {
     return DesignChange{std::nullopt, std::move(reason), line};

@@ -21,17 +21,6 @@ bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <
 
 bool Held(int key) { return Lazy::GetKeyState(key) < 0; }
 
-bool SameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t k = 0; k < a.size(); ++k) {
-        if (UpperCase(a[k]) != UpperCase(b[k]))
-            return false;
-    }
-    return true;
-}
-
 bool operator!=(const PlaceRect &a, const PlaceRect &b)
 {
     return a.left != b.left || a.top != b.top || a.width != b.width || a.height != b.height;
@@ -85,7 +74,7 @@ void FormDesigner::Attach(PreviewObjects &built, FormOutline read, const EventTa
     selected = 0;
     const std::vector<OutlineObject> &declared = outline->Objects();
     for (size_t k = 0; k < declared.size(); ++k) {
-        if (Window(static_cast<int32_t>(k)) && SameName(declared[k].name, selectedName)) {
+        if (Window(static_cast<int32_t>(k)) && SameIgnoringCase(declared[k].name, selectedName)) {
             selected = static_cast<int32_t>(k);
             break;
         }

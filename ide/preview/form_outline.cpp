@@ -6,16 +6,6 @@
 #include "kvmemorystream.h"
 #include "text_view.h"
 
-namespace {
-
-bool SameIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return UpperCase(x) == UpperCase(y); });
-}
-
-} // namespace
-
 // Gathers the outline as the form reader accepts the lines.
 class OutlineReader : public FormVisitor {
   public:

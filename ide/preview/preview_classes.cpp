@@ -125,17 +125,6 @@ const PreviewClass Form = {
 // Made by the builder, which gives it its label; it has only its place.
 const PreviewClass Placeholder = {"", PreviewKind::Control, nullptr, true, {}};
 
-bool SameIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t k = 0; k < a.size(); ++k) {
-        if (UpperCase(a[k]) != UpperCase(b[k]))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 const PreviewClass *FindPreviewClass(std::string_view type)
