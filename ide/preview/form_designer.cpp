@@ -159,7 +159,7 @@ void FormDesigner::Select(int32_t object)
 void FormDesigner::ShowSelection()
 {
     if (selected == 0)
-        frame.Clear();
+        frame.MarkClientArea(*Window(0));
     else
         frame.Mark(*Window(selected));
 }
@@ -312,8 +312,10 @@ void FormDesigner::FormResized()
     }
     if (change.edit)
         Commit(*change.edit);
-    if (selected == 0)
+    if (selected == 0) {
+        ShowSelection();
         Announce();
+    }
 }
 
 bool FormDesigner::Filter(MSG &message)

@@ -15,13 +15,25 @@ SelectionFrame::~SelectionFrame() { Clear(); }
 void SelectionFrame::Mark(KVCONTROL &control)
 {
     HWND owner = control.GetParent() ? control.GetParent()->GetHandle() : nullptr;
+    MarkPlace(owner, control.GetLeft(), control.GetTop(), control.GetWidth(), control.GetHeight());
+}
+
+// The form has no parent to draw in: its mark lies inside its client area,
+// the handles along the edges.
+void SelectionFrame::MarkClientArea(KVCONTROL &form)
+{
+    const int32_t inset = HandleSize + 1;
+    MarkPlace(form.GetHandle(), inset, inset, form.GetClientWidth() - 2 * inset,
+              form.GetClientHeight() - 2 * inset);
+}
+
+void SelectionFrame::MarkPlace(HWND owner, int32_t x, int32_t y, int32_t w, int32_t h)
+{
     if (owner != parent)
         Clear();
     parent = owner;
     if (!parent)
         return;
-    const int32_t x = control.GetLeft(), y = control.GetTop();
-    const int32_t w = control.GetWidth(), h = control.GetHeight();
     const RECT lines[LineCount] = {{x - 1, y - 1, x + w + 1, y},
                                    {x - 1, y + h, x + w + 1, y + h + 1},
                                    {x - 1, y - 1, x, y + h + 1},

@@ -24,6 +24,8 @@ class SelectionFrame {
     // Marks `control` where its window is now; in a new parent the windows
     // are made anew there.
     void Mark(KVCONTROL &control);
+    // Marks a form inside its own client area.
+    void MarkClientArea(KVCONTROL &form);
     // Removes the mark's windows.
     void Clear();
     // The windows are gone with their parent (the preview closed): they are
@@ -34,6 +36,9 @@ class SelectionFrame {
     int32_t HandleAt(POINT screen) const;
 
   private:
+    // Marks the rectangle (x, y, w, h) of `owner`'s client area.
+    void MarkPlace(HWND owner, int32_t x, int32_t y, int32_t w, int32_t h);
+
     static constexpr size_t LineCount = 4;
     static constexpr size_t HandleCount = 8;
     std::array<HWND, LineCount + HandleCount> windows{};
