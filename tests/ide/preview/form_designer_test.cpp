@@ -66,7 +66,8 @@ class DesignerTest : public EditorTest {
     std::string MemoText() { return Text(form.Memo.GetText()); }
 
     // A key (with a modifier held) typed while the preview has the
-    // keyboard; answers once the status bar or the text has changed.
+    // keyboard; answers once the status bar or the text has changed. Real
+    // keys go through the X server, slow on a busy machine.
     void Key(WORD key, WORD modifier = 0)
     {
         form.Preview.TakeKeyboard();
@@ -77,7 +78,7 @@ class DesignerTest : public EditorTest {
         PressKey(key);
         if (modifier)
             SendKey(modifier, KEYEVENTF_KEYUP);
-        PumpUntil([&] { return Status() != status || MemoText() != text; }, 1000);
+        PumpUntil([&] { return Status() != status || MemoText() != text; }, 10000);
     }
 
     // A mouse message at a point of the screen, posted to the window there
